@@ -1,1 +1,6 @@
-int main() { return 0; }
+#include "app/Job.h"
+#include "platform/Console.h"
+
+int main(int argc, char** argv) {
+    return orv::RunJob(orv::CommandLineArguments(argc, argv));
+}
