@@ -2,6 +2,7 @@
 // and the safe integer conversions its stages use.
 #pragma once
 
+#include "platform/NumberFormat.h"
 #include "platform/StringList.h"
 
 #include <cstdint>
@@ -21,12 +22,10 @@ extern std::int32_t ErrorFlag;
 extern std::string TemplateName;
 extern std::unique_ptr<TDM1> DM1;
 
-// Leading blanks, an optional sign, then decimal digits or hexadecimal digits
-// after $, x, X, 0x or 0X, nothing after them, and a value that fits 32 bits.
-bool TryStrToInt(std::string_view text, std::int32_t& value);
 // 0 for any text that does not convert; never fails.
 std::int32_t StrToIntSafe(std::string_view text);
-// The same texts as StrToIntSafe; any other text raises an error.
+// The same texts as StrToIntSafe (TryStrToInt of the platform); any other text
+// raises an error.
 std::int32_t StrToIntStrict(std::string_view text);
 
 // Fills the parameter list from the arguments: every "-name" takes the next

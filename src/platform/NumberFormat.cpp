@@ -187,10 +187,17 @@ bool ParseFloat(std::string_view text, char decimalSeparator, long double& value
     return true;
 }
 
-// Decimal, or hexadecimal after "$", "0x" or "0X"; hexadecimal fills the
+// Length of the hexadecimal prefix at the start of `text`, or 0.
+std::size_t HexPrefix(std::string_view text) {
+    if (text.starts_with("0x") || text.starts_with("0X")) return 2;
+    if (text.starts_with('$') || text.starts_with('x') || text.starts_with('X')) return 1;
+    return 0;
+}
+
+// Decimal, or hexadecimal after "$", "x" or "0x"; hexadecimal fills the
 // whole width, so "$FFFFFFFF" is -1 as a 32-bit integer.
 bool ParseInteger(std::string_view text, int bits, std::int64_t& value) {
-    const auto first = text.find_first_not_of(' ');
+    const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return false;
     text.remove_prefix(first);
     bool negative = false;
@@ -198,14 +205,9 @@ bool ParseInteger(std::string_view text, int bits, std::int64_t& value) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
-    int base = 10;
-    if (text.starts_with('$')) {
-        base = 16;
-        text.remove_prefix(1);
-    } else if (text.starts_with("0x") || text.starts_with("0X")) {
-        base = 16;
-        text.remove_prefix(2);
-    }
+    const std::size_t prefix = HexPrefix(text);
+    const int base = prefix ? 16 : 10;
+    text.remove_prefix(prefix);
     std::uint64_t magnitude = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), magnitude, base);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) return false;

@@ -37,9 +37,11 @@ std::string FloatToStrF(long double value, TFloatFormat format, int precision, i
 std::string FloatToStrF(long double value, TFloatFormat format, int precision, int digits,
                         const TFormatSettings& fs);
 
-// Text to number. Blanks around the text are allowed; a float takes the
-// record's decimal separator and an optional exponent, no grouping; an integer
-// may be hexadecimal after "$" or "0x". Errors raise orv::Exception.
+// Text to number; errors raise orv::Exception. A float may have blanks around
+// it and takes the record's decimal separator and an optional exponent, no
+// grouping. An integer may have leading blanks (no trailing ones), a sign,
+// and decimal digits or hexadecimal ones after "$", "x", "X", "0x" or "0X";
+// hexadecimal gives the bit pattern, so StrToInt("$FFFFFFFF") is -1.
 long double StrToFloat(std::string_view text);
 long double StrToFloat(std::string_view text, const TFormatSettings& fs);
 bool TryStrToFloat(std::string_view text, long double& value);
