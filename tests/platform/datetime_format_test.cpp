@@ -8,6 +8,7 @@
 #include <cmath>
 #include <ctime>
 #include <limits>
+#include <ostream>
 
 namespace orv {
 namespace {
@@ -123,6 +124,9 @@ struct DateCase {
     const char* picture;
     TDateTime value;
     const char* expected;
+    friend std::ostream& operator<<(std::ostream& out, const DateCase& c) {
+        return out << '"' << c.picture << "\" -> \"" << c.expected << '"';
+    }
 };
 
 class FormatDateTimeSpanishTest : public testing::TestWithParam<DateCase> {};

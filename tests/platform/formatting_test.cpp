@@ -9,6 +9,7 @@
 #include <cmath>
 #include <limits>
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace orv {
@@ -187,6 +188,9 @@ struct PictureCase {
     const char* picture;
     long double value;
     const char* expected;
+    friend std::ostream& operator<<(std::ostream& out, const PictureCase& c) {
+        return out << '"' << c.picture << "\" -> \"" << c.expected << '"';
+    }
 };
 
 class FormatFloatTest : public testing::TestWithParam<PictureCase> {};
