@@ -210,6 +210,7 @@ std::string FormatFloat(std::string_view picture, long double value, const TForm
         return wanted < sections.size() && !sections[wanted].empty() ? wanted : 0;
     };
     std::size_t chosen = sectionFor(value > 0 ? 0 : value < 0 ? 1 : 2);
+    if (sections[chosen].empty()) return FloatToStr(value, fs);
     Picture p = ParsePicture(sections[chosen]);
     PictureDigits digits = DigitsFor(p, value);
     if (digits.zero && value != 0) {

@@ -25,7 +25,7 @@ namespace orv {
 // All integer digits are shown: the extra ones go to the first placeholder.
 // Rounding is half away from zero on the value's first 15 significant
 // digits; a value that rounds to zero takes the zero section and never shows
-// a minus. An empty picture, a non-finite value, or an integer part longer
+// a minus. An empty picture or section, a non-finite value, or an integer part longer
 // than 18 digits gives FloatToStr.
 std::string FormatFloat(std::string_view picture, long double value);
 std::string FormatFloat(std::string_view picture, long double value, const TFormatSettings& fs);

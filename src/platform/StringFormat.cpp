@@ -171,7 +171,11 @@ std::string Format(std::string_view format, std::span<const TFormatArg> args, co
 }
 
 std::string Format(std::string_view format, std::initializer_list<TFormatArg> args) {
-    return Format(format, std::span<const TFormatArg>(args.begin(), args.size()));
+    return Format(format, args, ProcessFormatSettings());
+}
+
+std::string Format(std::string_view format, std::initializer_list<TFormatArg> args, const TFormatSettings& fs) {
+    return Format(format, std::span<const TFormatArg>(args.begin(), args.size()), fs);
 }
 
 } // namespace orv

@@ -61,5 +61,6 @@ inline constexpr int kMaxFormatWidth = 4096;
 std::string Format(std::string_view format, std::span<const TFormatArg> args);
 std::string Format(std::string_view format, std::span<const TFormatArg> args, const TFormatSettings& fs);
 std::string Format(std::string_view format, std::initializer_list<TFormatArg> args);
+std::string Format(std::string_view format, std::initializer_list<TFormatArg> args, const TFormatSettings& fs);
 
 } // namespace orv

@@ -221,7 +221,7 @@ INSTANTIATE_TEST_SUITE_P(
         PictureCase{"00.00E+00", 1234.5, "12,35E+02"}, PictureCase{"0.0e-0", 0.000123, "1,2e-4"},
         PictureCase{"0.0E-0", 12300, "1,2E4"}, PictureCase{"0.00E+00", 0, "0,00E+00"},
         PictureCase{"0.00E+00", -1234.5, "-1,23E+03"}, PictureCase{"0E+0 'x'", 5, "5E+0 x"},
-        PictureCase{"", 1.5, "1,5"}, PictureCase{"#,##0", 1e20, "1E20"}, PictureCase{"0.00", kNaN, "NAN"},
+        PictureCase{"", 1.5, "1,5"}, PictureCase{";", -1.5, "-1,5"}, PictureCase{"#,##0", 1e20, "1E20"}, PictureCase{"0.00", kNaN, "NAN"},
         PictureCase{"'sin cifras'", 5, "sin cifras"}));
 
 TEST(FormatFloatTest, EnglishRecordSwapsTheSeparators) {
