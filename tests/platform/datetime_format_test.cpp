@@ -2,26 +2,18 @@
 #include "platform/DateTimeParse.h"
 #include "platform/Exception.h"
 #include "platform/MaskText.h"
+#include "platform/FormattingCases.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <ctime>
 #include <limits>
-#include <ostream>
 
 namespace orv {
 namespace {
 
-template <typename F>
-std::string MessageOf(F&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(no exception)";
-}
+using testing_support::MessageOf;
 
 int ThisYear() {
     const std::time_t now = std::time(nullptr);
@@ -120,14 +112,7 @@ TEST(CalendarTest, WeekdaysLeapYearsAndMonthLengths) {
 // Tuesday 5 March 2024, 14:07:09.045
 const TDateTime kSample = EncodeDate(2024, 3, 5) + EncodeTime(14, 7, 9, 45);
 
-struct DateCase {
-    const char* picture;
-    TDateTime value;
-    const char* expected;
-    friend std::ostream& operator<<(std::ostream& out, const DateCase& c) {
-        return out << '"' << c.picture << "\" -> \"" << c.expected << '"';
-    }
-};
+using DateCase = testing_support::PictureCase<TDateTime>;
 
 class FormatDateTimeSpanishTest : public testing::TestWithParam<DateCase> {};
 

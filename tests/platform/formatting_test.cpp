@@ -3,30 +3,22 @@
 #include "platform/FormatSettings.h"
 #include "platform/NumberFormat.h"
 #include "platform/StringFormat.h"
+#include "platform/FormattingCases.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <limits>
 #include <map>
-#include <ostream>
 #include <string>
 
 namespace orv {
 namespace {
 
+using testing_support::MessageOf;
+
 constexpr long double kNaN = std::numeric_limits<long double>::quiet_NaN();
 constexpr long double kInf = std::numeric_limits<long double>::infinity();
-
-template <typename F>
-std::string MessageOf(F&& f) {
-    try {
-        f();
-    } catch (const Exception& e) {
-        return e.what();
-    }
-    return "(no exception)";
-}
 
 // ---- settings records ----
 
@@ -184,14 +176,7 @@ TEST(FloatToStrTest, EveryNegativeCurrencyPattern) {
 
 // ---- pictures ----
 
-struct PictureCase {
-    const char* picture;
-    long double value;
-    const char* expected;
-    friend std::ostream& operator<<(std::ostream& out, const PictureCase& c) {
-        return out << '"' << c.picture << "\" -> \"" << c.expected << '"';
-    }
-};
+using PictureCase = testing_support::PictureCase<long double>;
 
 class FormatFloatTest : public testing::TestWithParam<PictureCase> {};
 
