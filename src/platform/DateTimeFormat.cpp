@@ -60,7 +60,8 @@ SplitValue Split(TDateTime value) {
     const double whole = std::trunc(value);
     if (!std::isfinite(value) || whole < kFirstSerialDay || whole > kLastSerialDay)
         throw Exception(fmtmsg::FormatMessage(fmtmsg::DateTimeOutOfRange, FloatToStr(value)));
-    SplitValue split{static_cast<long>(whole), static_cast<long>(std::nearbyint(std::fabs(value - whole) * kMsecsPerDay))};
+    const double msec = std::nearbyint(std::fabs(value - whole) * kMsecsPerDay);
+    SplitValue split{static_cast<long>(whole), static_cast<long>(msec)};
     if (split.msec >= kMsecsPerDay) {
         split.msec -= kMsecsPerDay;
         ++split.day;

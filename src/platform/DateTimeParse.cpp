@@ -184,7 +184,9 @@ TDateTime ParseOrThrow(TryParse parse, std::string_view text, const TFormatSetti
 
 } // namespace
 
-bool TryStrToDate(std::string_view text, TDateTime& value) { return TryStrToDate(text, value, ProcessFormatSettings()); }
+bool TryStrToDate(std::string_view text, TDateTime& value) {
+    return TryStrToDate(text, value, ProcessFormatSettings());
+}
 
 bool TryStrToDate(std::string_view text, TDateTime& value, const TFormatSettings& fs) {
     Scanner in(text);
@@ -194,7 +196,9 @@ bool TryStrToDate(std::string_view text, TDateTime& value, const TFormatSettings
     return true;
 }
 
-bool TryStrToTime(std::string_view text, TDateTime& value) { return TryStrToTime(text, value, ProcessFormatSettings()); }
+bool TryStrToTime(std::string_view text, TDateTime& value) {
+    return TryStrToTime(text, value, ProcessFormatSettings());
+}
 
 bool TryStrToTime(std::string_view text, TDateTime& value, const TFormatSettings& fs) {
     Scanner in(text);

@@ -121,6 +121,7 @@ private:
     }
 
     std::string Convert(char type, std::optional<int> precision, const TFormatArg& arg) const {
+        using enum TFloatFormat;
         switch (type) {
         case 'd': {
             const std::int64_t value = RequireInteger(arg);
@@ -129,13 +130,11 @@ private:
         }
         case 'u':
         case 'x': return WithLeadingZeros(UnsignedText(UnsignedBits(arg), type == 'u' ? 10 : 16), precision);
-        case 'e': return Float(arg, TFloatFormat::ffExponent, precision.value_or(kDefaultGeneralPrecision), kExponentDigits);
-        case 'g': return Float(arg, TFloatFormat::ffGeneral, precision.value_or(kDefaultGeneralPrecision), 0);
-        case 'f': return Float(arg, TFloatFormat::ffFixed, kMaxFixedIntegerDigits, precision.value_or(kDefaultFixedDecimals));
-        case 'n': return Float(arg, TFloatFormat::ffNumber, kMaxFixedIntegerDigits, precision.value_or(kDefaultFixedDecimals));
-        case 'm':
-            return Float(arg, TFloatFormat::ffCurrency, kMaxFixedIntegerDigits,
-                         precision.value_or(FSettings.CurrencyDecimals));
+        case 'e': return Float(arg, ffExponent, precision.value_or(kDefaultGeneralPrecision), kExponentDigits);
+        case 'g': return Float(arg, ffGeneral, precision.value_or(kDefaultGeneralPrecision), 0);
+        case 'f': return Float(arg, ffFixed, kMaxFixedIntegerDigits, precision.value_or(kDefaultFixedDecimals));
+        case 'n': return Float(arg, ffNumber, kMaxFixedIntegerDigits, precision.value_or(kDefaultFixedDecimals));
+        case 'm': return Float(arg, ffCurrency, kMaxFixedIntegerDigits, precision.value_or(FSettings.CurrencyDecimals));
         case 's': {
             const std::string text = RequireText(arg);
             return precision ? text.substr(0, *precision) : text;
