@@ -1,0 +1,23 @@
+// Escaping of text inside attribute values: the numeric references the
+// writer produces and the references and entities the reader resolves.
+// Both work on bytes; no code page conversion happens here.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+// Double quote, ampersand, less-than, greater-than, line feed and carriage
+// return become decimal references ("&#34;" ...); the six characters "&quot;"
+// become "&#34;" as well. NUL becomes "&#0;" in texts shorter than
+// kShortTextLength and a blank in longer ones. Other bytes are copied.
+std::string EncodeXMLText(std::string_view text);
+
+// One pass, left to right: "&#N;" becomes the byte N (low 8 bits), "&quot;",
+// "&amp;", "&lt;" and "&gt;" their characters; any other ampersand stays, as
+// do hexadecimal references and a reference without its ';'. A decimal
+// reference that is not an integer raises the integer conversion error.
+std::string DecodeXMLText(std::string_view text);
+
+} // namespace orv
