@@ -40,12 +40,24 @@ std::string_view RawValue(std::string_view text, std::size_t at, std::size_t nam
 } // namespace
 
 TfrxXMLItem::~TfrxXMLItem() {
-    std::vector<std::unique_ptr<TfrxXMLItem>> pending = std::move(FChildren);
+    // Leaves go at once; elements with children wait in a list of our own
+    // instead of on the machine stack.
+    std::vector<std::unique_ptr<TfrxXMLItem>> pending;
+    auto release = [&pending](std::vector<std::unique_ptr<TfrxXMLItem>>& children) {
+        for (auto& child : children) {
+            if (child->FChildren.empty()) {
+                child.reset();
+            } else {
+                pending.push_back(std::move(child));
+            }
+        }
+        children.clear();
+    };
+    release(FChildren);
     while (!pending.empty()) {
         std::unique_ptr<TfrxXMLItem> item = std::move(pending.back());
         pending.pop_back();
-        for (auto& child : item->FChildren) pending.push_back(std::move(child));
-        item->FChildren.clear();
+        release(item->FChildren);
     }
 }
 

@@ -10,6 +10,10 @@
 #include <cstring>
 #include <vector>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace orv {
 namespace {
 
@@ -42,7 +46,8 @@ bool IsNameChar(char c) { return kCharClasses[static_cast<unsigned char>(c)] == 
 bool IsClosing(std::string_view name) { return !name.empty() && name.front() == '/'; }
 
 bool IsDeferMarker(std::string_view text, std::size_t at) {
-    return (at == 0 || text[at - 1] == ' ') && SameText(text.substr(at, kDeferMarker.size()), kDeferMarker);
+    return (text[at] == 'l' || text[at] == 'L') && (at == 0 || text[at - 1] == ' ') &&
+           SameText(text.substr(at, kDeferMarker.size()), kDeferMarker);
 }
 
 // Checks that an attribute text is a blank-separated list of name="value"
@@ -57,7 +62,9 @@ std::size_t ScanAttributes(std::string_view text, std::uint64_t base) {
         while (i < n && IsSpace(text[i])) ++i;
         if (i == n) return marker;
         const std::size_t nameStart = i;
-        while (i < n && IsNameChar(text[i])) ++i;
+        // No bound needed: the text is followed by white space, '/', '>' or
+        // the NUL of a string, none of which continues a name.
+        while (IsNameChar(text.data()[i])) ++i;
         if (i == nameStart) fail(i);
         while (i < n && IsSpace(text[i])) ++i;
         if (i == n || text[i] != '=') fail(i);
@@ -91,10 +98,23 @@ int LevelOf(const TfrxXMLItem& item) {
     return level;
 }
 
-const char* FirstOf(const char* a, const char* b) {
-    if (a == nullptr) return b;
-    if (b == nullptr) return a;
-    return a < b ? a : b;
+// The first of the bytes A, B and NUL in [data, data + length), or none.
+// Tags and the text between them are scanned with this in one pass.
+template <char A, char B>
+const char* FindStop(const char* data, std::size_t length) {
+    std::size_t i = 0;
+#if defined(__SSE2__)
+    const __m128i a = _mm_set1_epi8(A), b = _mm_set1_epi8(B), nul = _mm_setzero_si128();
+    for (; i + 16 <= length; i += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
+        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b)), _mm_cmpeq_epi8(v, nul));
+        if (const int mask = _mm_movemask_epi8(hits)) return data + i + __builtin_ctz(static_cast<unsigned>(mask));
+    }
+#endif
+    for (; i < length; ++i) {
+        if (data[i] == A || data[i] == B || data[i] == '\0') return data + i;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -174,24 +194,21 @@ std::uint64_t TfrxXMLReader::OffsetOf(const char* inBuffer) const {
 }
 
 std::uint64_t TfrxXMLReader::TagOffsetOf(const char* inTag) const {
-    return FTagStart + 1 + static_cast<std::uint64_t>(inTag - FTag.data());
+    return FTagStart + 1 + static_cast<std::uint64_t>(inTag - FTagText.data());
 }
 
 bool TfrxXMLReader::SkipToTag() {
     for (;;) {
         const char* data = FBuffer.get() + FIndex;
         const std::size_t available = FCount - FIndex;
-        const auto* lt = static_cast<const char*>(std::memchr(data, '<', available));
-        const std::size_t skipped = lt ? static_cast<std::size_t>(lt - data) : available;
-        if (const auto* nul = static_cast<const char*>(std::memchr(data, '\0', skipped))) {
-            Fail(XmlFault::NulByte, OffsetOf(nul));
-        }
-        FIndex += skipped;
-        if (lt) {
+        if (const char* stop = FindStop<'<', '<'>(data, available)) {
+            if (*stop == '\0') Fail(XmlFault::NulByte, OffsetOf(stop));
+            FIndex += static_cast<std::size_t>(stop - data);
             FTagStart = Position();
             ++FIndex;
             return true;
         }
+        FIndex = FCount;
         if (!Fill()) return false;
     }
 }
@@ -214,17 +231,22 @@ void TfrxXMLReader::CollectTag() {
     for (;;) {
         const char* data = FBuffer.get() + FIndex;
         const std::size_t available = FCount - FIndex;
-        const auto* gt = static_cast<const char*>(std::memchr(data, '>', available));
-        const std::size_t length = gt ? static_cast<std::size_t>(gt - data) : available;
-        const auto* lt = static_cast<const char*>(std::memchr(data, '<', length));
-        const auto* nul = static_cast<const char*>(std::memchr(data, '\0', length));
-        if (const char* bad = FirstOf(lt, nul)) {
-            Fail(bad == lt ? XmlFault::LessThanInTag : XmlFault::NulByte, OffsetOf(bad));
+        const char* stop = FindStop<'>', '<'>(data, available);
+        if (stop != nullptr && *stop != '>') {
+            Fail(*stop == '<' ? XmlFault::LessThanInTag : XmlFault::NulByte, OffsetOf(stop));
         }
+        const std::size_t length = stop ? static_cast<std::size_t>(stop - data) : available;
         if (FTag.size() + length > kMaxXmlTagLength) Fail(XmlFault::TagTooLong, FTagStart);
-        FTag.append(data, length);
         FIndex += length;
-        if (gt) {
+        if (stop && FTag.empty()) {
+            // The whole tag is in the buffer: read it there, without a copy.
+            FTagText = std::string_view(data, length);
+            ++FIndex;
+            return;
+        }
+        FTag.append(data, length);
+        if (stop) {
+            FTagText = FTag;
             ++FIndex;
             return;
         }
@@ -250,7 +272,7 @@ bool TfrxXMLReader::NextTag() {
     }
     // White space before the '>' belongs to no attribute; removing all of it
     // (not just one blank) keeps "<a\n>" and "<a x=\"1\"  >" readable.
-    std::string_view tag = FTag;
+    std::string_view tag = FTagText;
     while (!tag.empty() && IsSpace(tag.back())) tag.remove_suffix(1);
     const std::size_t blank = tag.find(' ');
     FName = tag.substr(0, blank);

@@ -67,9 +67,10 @@ private:
     std::size_t FIndex = 0;          // next byte to read
     bool FLegacyStrings = false;
 
-    std::string FTag;                // the text of the last tag, between '<' and '>'
+    std::string FTag;                // a tag that did not fit in the buffer
+    std::string_view FTagText;       // the last tag, between '<' and '>': in the buffer or FTag
     std::uint64_t FTagStart = 0;     // stream position of its '<'
-    std::string_view FName;          // views into FTag
+    std::string_view FName;          // views into FTagText
     std::string_view FAttributes;
 };
 
