@@ -66,10 +66,12 @@ void TfrxXMLItem::SetStreamOffset(std::uint64_t offset) {
     FStreamOffset = offset;
 }
 
-TfrxXMLItem& TfrxXMLItem::ChildAt(int index) const {
+TfrxXMLItem& TfrxXMLItem::ChildAt(int index) {
     if (index < 0 || index >= ChildCount()) ThrowListIndex(index);
     return *FChildren[static_cast<std::size_t>(index)];
 }
+
+const TfrxXMLItem& TfrxXMLItem::ChildAt(int index) const { return const_cast<TfrxXMLItem*>(this)->ChildAt(index); }
 
 TfrxXMLItem& TfrxXMLItem::NewChild() { return Append(std::make_unique<TfrxXMLItem>()); }
 
@@ -80,6 +82,7 @@ TfrxXMLItem& TfrxXMLItem::NewChild(std::string tagName) {
 TfrxXMLItem& TfrxXMLItem::Append(std::unique_ptr<TfrxXMLItem> item) {
     item->FParent = this;
     FChildren.push_back(std::move(item));
+    FIsLoaded = true;
     return *FChildren.back();
 }
 

@@ -45,7 +45,10 @@ public:
 
     int ChildCount() const { return static_cast<int>(FChildren.size()); }
     // Fails with the list index error outside 0..ChildCount()-1.
-    TfrxXMLItem& ChildAt(int index) const;
+    TfrxXMLItem& ChildAt(int index);
+    const TfrxXMLItem& ChildAt(int index) const;
+    // Adding a child to an element whose children are on disk makes the
+    // children in memory the whole of them: the element counts as loaded.
     TfrxXMLItem& NewChild();
     TfrxXMLItem& NewChild(std::string tagName);
     // Moves an element that another element owns to the end of this one's

@@ -135,7 +135,7 @@ struct TfrxXMLReader::OpenElement {
 };
 
 TfrxXMLReader::TfrxXMLReader(std::istream& stream)
-    : FStream(stream), FBuffer(std::make_unique<char[]>(kReadBlockSize)) {
+    : FStream(stream), FBuffer(std::make_unique_for_overwrite<char[]>(kReadBlockSize)) {
     const std::istream::pos_type position = stream.tellg();
     FSeekable = position != std::istream::pos_type(-1);
     if (FSeekable) FBufferStart = static_cast<std::uint64_t>(static_cast<std::streamoff>(position));
