@@ -4,11 +4,11 @@
 #include "model/XmlMessages.h"
 #include "model/XmlReader.h"
 #include "model/XmlWriter.h"
+#include "platform/FileErrors.h"
 #include "platform/TempFile.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -18,10 +18,6 @@ namespace {
 constexpr std::string_view kSpillPrefix = "fr";
 constexpr std::string_view kPartialSuffix = ".partial";
 constexpr std::size_t kCopyBlockSize = 64 * 1024;
-
-std::string FileError(const char* what, const std::string& fileName, int error) {
-    return what + fileName + "\". " + std::strerror(error);
-}
 
 // Copies a whole stream, from its first byte, to the end of Target.
 void CopyWholeStream(std::istream& source, std::ostream& target) {
@@ -83,7 +79,7 @@ void TfrxXMLDocument::ReadFromStream(std::unique_ptr<std::istream> stream, bool 
 
 void TfrxXMLDocument::ReadFromFile(const std::string& fileName) {
     auto file = std::make_unique<std::ifstream>(fileName, std::ios::binary);
-    if (!file->is_open()) throw Exception(FileError(xmlmsg::CannotOpenFile, fileName, errno));
+    if (!file->is_open()) throw Exception(FileOpenErrorText(fileName, errno));
     ReadFromStream(std::move(file), true);
 }
 
@@ -98,13 +94,13 @@ void TfrxXMLDocument::WriteToFile(const std::string& fileName) {
     try {
         {
             std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-            if (!file.is_open()) throw Exception(FileError(xmlmsg::CannotOpenFile, partial, errno));
+            if (!file.is_open()) throw Exception(FileCreateErrorText(partial, errno));
             WriteToStream(file);
             file.close();
             if (!file) throw Exception(xmlmsg::StreamWriteError);
         }
         if (std::rename(partial.c_str(), fileName.c_str()) != 0) {
-            throw Exception(FileError(xmlmsg::CannotOpenFile, fileName, errno));
+            throw Exception(FileCreateErrorText(fileName, errno));
         }
     } catch (...) {
         std::remove(partial.c_str());

@@ -1,14 +1,12 @@
 // The fixed texts of the XML layer: the error every malformed document ends
-// in, the list and conversion errors it shares with the rest of the model,
-// and the detail of each way a document can be malformed.
+// in, the list and stream errors it raises, and the detail of each way
+// a document can be malformed.
 #pragma once
 
 namespace orv::xmlmsg {
 
 inline constexpr const char* InvalidFileFormat = "Invalid file format";
 inline constexpr const char* ListIndexOutOfBounds = "List index out of bounds (";  // + index + ")"
-inline constexpr const char* NotAnInteger = " is not a valid integer value";       // quoted text +
-inline constexpr const char* CannotOpenFile = "Cannot open file \"";               // + name + "\". " + reason
 inline constexpr const char* StreamSeekError = "Stream seek error";
 inline constexpr const char* StreamWriteError = "Stream write error";
 inline constexpr const char* AdoptUnowned = "An element without a parent cannot be adopted by reference";

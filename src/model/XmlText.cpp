@@ -1,11 +1,9 @@
 #include "model/XmlText.h"
 
 #include "model/XmlLimits.h"
-#include "model/XmlMessages.h"
-#include "platform/Exception.h"
+#include "platform/NumberFormat.h"
 
 #include <array>
-#include <charconv>
 #include <cstdint>
 
 namespace orv {
@@ -40,31 +38,17 @@ constexpr NamedEntity kNamedEntities[] = {
     {"&gt;", '>'},
 };
 
-[[noreturn]] void ThrowNotAnInteger(std::string_view digits) {
-    throw Exception("'" + std::string(digits) + "'" + xmlmsg::NotAnInteger);
-}
-
-bool IsHexForm(std::string_view digits) {
-    return digits[0] == 'x' || digits[0] == 'X' || digits[0] == '$' ||
-           (digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X'));
-}
-
 // Decodes the numeric reference that starts at text[at] ("&#...;") into out
-// and returns the index behind it; returns at when the reference is left as
-// it is (no ';', or a hexadecimal form).
+// and returns the index behind it; returns at when there is no ';' to end it.
+// The number is read by the platform's integer conversion, whose error a
+// malformed number raises (it also takes the hexadecimal forms "x41", "$41").
 std::size_t DecodeNumericReference(std::string_view text, std::size_t at, std::string& out) {
     const std::size_t first = at + 2;
     if (first >= text.size()) return at;
     const std::size_t semicolon = text.find(';', first + 1);
     if (semicolon == std::string_view::npos) return at;
-    const std::string_view digits = text.substr(first, semicolon - first);
-    if (IsHexForm(digits)) return at;
-    std::string_view number = digits;
-    if (number[0] == '+') number.remove_prefix(1);
-    std::int32_t value = 0;
-    const auto [end, ec] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (number.empty() || ec != std::errc() || end != number.data() + number.size()) ThrowNotAnInteger(digits);
-    out += static_cast<char>(static_cast<std::uint32_t>(value) & 0xFF);
+    const std::int32_t code = StrToInt(text.substr(first, semicolon - first));
+    out += static_cast<char>(static_cast<std::uint32_t>(code) & 0xFF);
     return semicolon + 1;
 }
 

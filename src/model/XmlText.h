@@ -14,10 +14,11 @@ namespace orv {
 // kShortTextLength and a blank in longer ones. Other bytes are copied.
 std::string EncodeXMLText(std::string_view text);
 
-// One pass, left to right: "&#N;" becomes the byte N (low 8 bits), "&quot;",
-// "&amp;", "&lt;" and "&gt;" their characters; any other ampersand stays, as
-// do hexadecimal references and a reference without its ';'. A decimal
-// reference that is not an integer raises the integer conversion error.
+// One pass, left to right: "&#N;" becomes the byte N (low 8 bits; N as the
+// platform's StrToInt reads it, so "&#x41;" is "A" too), "&quot;", "&amp;",
+// "&lt;" and "&gt;" their characters; any other ampersand stays, as does a
+// reference without its ';'. A reference that is not an integer raises the
+// platform's integer conversion error.
 std::string DecodeXMLText(std::string_view text);
 
 } // namespace orv

@@ -1,11 +1,11 @@
 #include "platform/TempFile.h"
 
 #include "platform/Exception.h"
+#include "platform/FileErrors.h"
 #include "platform/Paths.h"
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <filesystem>
 #include <system_error>
 #include <unistd.h>
@@ -15,10 +15,6 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kUniqueSuffix = "XXXXXX";
-
-std::string CreateError(const std::string& fileName, int error) {
-    return "Cannot create file \"" + fileName + "\". " + std::strerror(error);
-}
 
 } // namespace
 
@@ -34,14 +30,14 @@ TempFile::TempFile(const std::string& folder, std::string_view prefix) {
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     const int fd = ::mkstemp(name.data());
-    if (fd < 0) throw Exception(CreateError(pattern, errno));
+    if (fd < 0) throw Exception(FileCreateErrorText(pattern, errno));
     FFileName = name.data();
     FStream.open(FFileName, std::ios::in | std::ios::out | std::ios::binary);
     const int openError = errno;
     ::close(fd);
     if (!FStream.is_open()) {
         std::remove(FFileName.c_str());
-        throw Exception(CreateError(FFileName, openError));
+        throw Exception(FileCreateErrorText(FFileName, openError));
     }
 }
 
