@@ -26,7 +26,8 @@ std::string MakeDocument() {
             const std::string id = std::to_string(b * kMemosPerBand + m);
             text += "      <TfrxMemoView Name=\"Memo" + id + "\" Left=\"" + std::to_string(m * 7) +
                     ".55906\" Top=\"0\" Width=\"94.48825\" Height=\"18.89765\""
-                    " Font.Name=\"Arial\" Frame.Typ=\"15\" HAlign=\"haRight\" Text=\"[&#60;Detalle.&#34;IMPORTE&#34;&#62;]"
+                    " Font.Name=\"Arial\" Frame.Typ=\"15\" HAlign=\"haRight\""
+                    " Text=\"[&#60;Detalle.&#34;IMPORTE&#34;&#62;]"
                     " &#38; IVA " + id + "\"/>\r\n";
         }
         text += "    </TfrxMasterData>\r\n";
@@ -50,7 +51,9 @@ public:
 
 protected:
     pos_type seekoff(off_type offset, std::ios_base::seekdir dir, std::ios_base::openmode) override {
-        const off_type base = dir == std::ios_base::beg ? 0 : dir == std::ios_base::cur ? gptr() - eback() : egptr() - eback();
+        const off_type base = dir == std::ios_base::beg   ? 0
+                              : dir == std::ios_base::cur ? gptr() - eback()
+                                                          : egptr() - eback();
         const off_type target = base + offset;
         if (target < 0 || target > egptr() - eback()) return pos_type(off_type(-1));
         setg(eback(), eback() + target, egptr());

@@ -107,7 +107,8 @@ const char* FindStop(const char* data, std::size_t length) {
     const __m128i a = _mm_set1_epi8(A), b = _mm_set1_epi8(B), nul = _mm_setzero_si128();
     for (; i + 16 <= length; i += 16) {
         const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i));
-        const __m128i hits = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b)), _mm_cmpeq_epi8(v, nul));
+        const __m128i hits =
+            _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(v, a), _mm_cmpeq_epi8(v, b)), _mm_cmpeq_epi8(v, nul));
         if (const int mask = _mm_movemask_epi8(hits)) return data + i + __builtin_ctz(static_cast<unsigned>(mask));
     }
 #endif

@@ -44,6 +44,17 @@ std::string ReadAndDump(const std::string& text) {
     return Dump(doc.RootItem());
 }
 
+// The message of the Exception that Action raises, or "no error".
+template <typename Action>
+std::string ErrorText(Action action) {
+    try {
+        action();
+    } catch (const Exception& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
 std::string FileBytes(const std::string& fileName) {
     std::ifstream in(fileName, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
@@ -70,11 +81,21 @@ private:
 
 // ---------------------------------------------------------------- escaping
 
+// A text and what a conversion must make of it.
+struct TextCase {
+    std::string input, expected;
+};
+
+void ExpectEach(std::string (*convert)(std::string_view), std::initializer_list<TextCase> cases) {
+    for (const TextCase& c : cases) {
+        SCOPED_TRACE(c.input);
+        EXPECT_EQ(convert(c.input), c.expected);
+    }
+}
+
 TEST(XmlTextTest, EncodeXMLText) {
     const std::string longPad(40, '.');
-    const struct {
-        std::string text, encoded;
-    } cases[] = {
+    ExpectEach(EncodeXMLText, {
         {"plain text", "plain text"},
         {"a<b>c&d\"e", "a&#60;b&#62;c&#38;d&#34;e"},
         {longPad + "a<b>c&d\"e", longPad + "a&#60;b&#62;c&#38;d&#34;e"},
@@ -86,17 +107,11 @@ TEST(XmlTextTest, EncodeXMLText) {
         {"n\0l"s, "n&#0;l"},
         {std::string(31, 'a') + '\0', std::string(31, 'a') + ' '},
         {"", ""},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(EncodeXMLText(c.text), c.encoded);
-    }
+    });
 }
 
 TEST(XmlTextTest, DecodeXMLText) {
-    const struct {
-        std::string text, decoded;
-    } cases[] = {
+    ExpectEach(DecodeXMLText, {
         {"a&#60;b&#62;&#38;&#34;&#13;&#10;", "a<b>&\"\r\n"},
         {"&quot;&amp;&lt;&gt;", "\"&<>"},
         {"&amp;lt;", "&lt;"},
@@ -110,31 +125,16 @@ TEST(XmlTextTest, DecodeXMLText) {
         {"a & b &", "a & b &"},
         {"&#65;&#66;", "AB"},
         {"no references", "no references"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        EXPECT_EQ(DecodeXMLText(c.text), c.decoded);
-    }
+    });
 }
 
 TEST(XmlTextTest, ReferenceThatIsNotAnIntegerRaisesTheConversionError) {
-    const struct {
-        std::string text, message;
-    } cases[] = {
+    ExpectEach([](std::string_view text) { return ErrorText([text] { DecodeXMLText(text); }); }, {
         {"&#abc;", "'abc' is not a valid integer value"},
         {"x&#1a;", "'1a' is not a valid integer value"},
         {"&#;65;", "';65' is not a valid integer value"},
         {"&#99999999999;", "'99999999999' is not a valid integer value"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.text);
-        try {
-            DecodeXMLText(c.text);
-            ADD_FAILURE() << "no error";
-        } catch (const Exception& e) {
-            EXPECT_STREQ(e.what(), c.message.c_str());
-        }
-    }
+    });
 }
 
 TEST(XmlTextTest, EveryByteComesBackExceptNulInLongTexts) {
@@ -205,12 +205,7 @@ TEST(XmlItemTest, ChildrenAreFoundMovedAndCounted) {
     EXPECT_THROW(a.AdoptChild(b), Exception);  // b is a's parent: no cycles
     EXPECT_THROW(a.AdoptChild(a), Exception);
     EXPECT_EQ(a.ParentItem(), &b);
-    try {
-        root.ChildAt(3);
-        ADD_FAILURE() << "no error";
-    } catch (const Exception& e) {
-        EXPECT_STREQ(e.what(), "List index out of bounds (3)");
-    }
+    EXPECT_EQ(ErrorText([&] { root.ChildAt(3); }), "List index out of bounds (3)");
 
     std::unique_ptr<TfrxXMLItem> detached = root.DetachChild(0);
     EXPECT_EQ(detached->ParentItem(), nullptr);
@@ -305,7 +300,10 @@ TEST(XmlRoundTripTest, UnindentedOutputIsOneLine) {
     const std::string text = Write(doc);
     std::string oneLine;  // the indented sample without line ends and indentation
     std::istringstream lines(kSampleText);
-    for (std::string line; std::getline(lines, line);) oneLine += line.substr(line.find('<'), line.size() - 1 - line.find('<'));
+    for (std::string line; std::getline(lines, line);) {
+        const std::size_t tag = line.find('<');
+        oneLine += line.substr(tag, line.size() - 1 - tag);  // without the '\r'
+    }
     EXPECT_EQ(text, oneLine);
 
     TfrxXMLDocument again;
@@ -620,18 +618,10 @@ TEST(XmlDocumentTest, AFailedWriteToFileLeavesNoFile) {
     ScratchFolder folder;
     TfrxXMLDocument doc;
     doc.RootItem().SetTagName("r");
-    auto message = [](auto action) {
-        try {
-            action();
-        } catch (const Exception& e) {
-            return std::string(e.what());
-        }
-        return std::string("no error");
-    };
-    EXPECT_EQ(message([&] { doc.WriteToFile(folder.Path() + "missing/out.xml"); }),
+    EXPECT_EQ(ErrorText([&] { doc.WriteToFile(folder.Path() + "missing/out.xml"); }),
               "Cannot create file \"" + folder.Path() + "missing/out.xml.partial\". No such file or directory");
     EXPECT_EQ(folder.FileCount(), 0u);
-    EXPECT_EQ(message([&] { doc.ReadFromFile(folder.Path() + "missing.xml"); }),
+    EXPECT_EQ(ErrorText([&] { doc.ReadFromFile(folder.Path() + "missing.xml"); }),
               "Cannot open file \"" + folder.Path() + "missing.xml\". No such file or directory");
 }
 
