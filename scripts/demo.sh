@@ -8,6 +8,8 @@ scripts/build.sh dev
 demo=build/demo
 mkdir -p "$demo"
 cp build/imprimir-pedido "$demo/"
+# The job opens the demo database file embedded: no server needed.
+printf '[GENERAL]\r\ndbhost=\r\ndbname=%s\r\n' "$PWD/$demo/orvanta.fdb" >"$demo/imprimir-pedido.ini"
 cd "$demo"
 echo "--- standard output of the job ---"
 set +e

@@ -7,7 +7,13 @@ scripts/setup.sh
 jobs=$(nproc)
 
 scripts/build.sh dev
-ctest --preset dev -j "$jobs"
-
 scripts/build.sh asan
+
+# Some tests reach the demo database through the project's own Firebird
+# server on 127.0.0.1:3055; it runs while the tests run and is stopped
+# afterwards, also when a build or a test fails.
+scripts/firebird-server.sh start
+trap 'scripts/firebird-server.sh stop' EXIT
+
+ctest --preset dev -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 ctest --preset asan -j "$jobs"

@@ -139,6 +139,7 @@ std::string TZField::AsString() const {
     const TZCell& c = Cell();
     if (c.Null) return {};
     if (IsTextKind(DataType())) return c.Bytes;
+    if (DataType() == ftBoolean) return c.Int ? "True" : "False";
     if (IsIntegerKind(DataType())) return std::to_string(c.Int);
     if (DataType() == ftBCD) return ScaledToString(c.Int, Size());
     if (IsTemporalKind(DataType())) return TemporalToString(c.Int, DataType());
