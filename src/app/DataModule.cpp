@@ -53,20 +53,6 @@ void TDM1::ResetLog() {
     CloseOrThrow(OpenOrThrow(LogFileName, "wb"), LogFileName);
 }
 
-void TDM1::ConnectDatabase() {
-    WriteLog(msg::OpenConnection);
-    OutputDir.clear();
-    std::string exe = ExecutablePath();
-    IniFileName = ChangeFileExt(exe, ".ini");
-    LogFileName = ChangeFileExt(exe, ".log");
-    ResetLog();
-    WriteLog(msg::InitLog);
-}
-
 void TDM1::PrintDocument() {}
-
-void TDM1::DataModuleDestroy() {
-    WriteLog(msg::Disconnecting);
-}
 
 } // namespace orv

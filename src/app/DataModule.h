@@ -2,6 +2,8 @@
 // order document stage, and everything they share for the life of the process.
 #pragma once
 
+#include "platform/ZConnection.h"
+
 #include <string>
 #include <string_view>
 
@@ -9,7 +11,8 @@ namespace orv {
 
 class TDM1 {
 public:
-    TDM1() = default;
+    // Created with the stored composition, the connection closed.
+    TDM1();
     TDM1(const TDM1&) = delete;
     TDM1& operator=(const TDM1&) = delete;
 
@@ -25,6 +28,8 @@ public:
     void PrintDocument();
     // Runs when the module is destroyed at shutdown: closes the connection.
     void DataModuleDestroy();
+
+    TZConnection ZConnection;
 
     std::string IniFileName;
     std::string LogFileName;
