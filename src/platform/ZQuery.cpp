@@ -1,17 +1,17 @@
 #include "platform/ZQuery.h"
 
+#include "platform/DateTimeFormat.h"
 #include "platform/DbMessages.h"
 #include "platform/Exception.h"
+#include "platform/FormatMessages.h"
+#include "platform/NumberFormat.h"
 #include "platform/SqlParams.h"
 #include "platform/Text.h"
 #include "platform/ZConnection.h"
 #include "platform/detail/FbStatement.h"
 
 #include <algorithm>
-#include <charconv>
-#include <chrono>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 namespace orv {
@@ -19,11 +19,9 @@ namespace {
 
 using enum TFieldType;
 
-constexpr std::int64_t kTicksPerSecond = 10000;
-constexpr std::int64_t kTicksPerDay = 86400 * kTicksPerSecond;
+constexpr std::int64_t kTicksPerDay = 864000000;  // 1/10000 s
 constexpr int kCurrencyDecimals = 4;
-// Days from 1 January 1970 back to 30 December 1899, the day count origin.
-constexpr int kUnixDayOf18991230 = -25569;
+constexpr double kInt64Bound = 9223372036854775808.0;  // 2^63
 
 const TZCell kNullCell;
 
@@ -45,60 +43,16 @@ bool IsIntegerKind(TFieldType t) { return t == ftSmallint || t == ftInteger || t
 bool IsTemporalKind(TFieldType t) { return t == ftDate || t == ftTime || t == ftDateTime; }
 bool IsTextKind(TFieldType t) { return t == ftString || t == ftMemo || t == ftBlob; }
 
-std::string ScaledToString(std::int64_t value, int scale) {
-    std::string digits = std::to_string(value < 0 ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value));
-    if (digits.size() <= static_cast<std::size_t>(scale)) digits.insert(0, static_cast<std::size_t>(scale) + 1 - digits.size(), '0');
-    std::string text = digits.substr(0, digits.size() - static_cast<std::size_t>(scale));
-    std::string decimals = digits.substr(digits.size() - static_cast<std::size_t>(scale));
-    decimals.erase(decimals.find_last_not_of('0') + 1);
-    if (!decimals.empty()) text += "." + decimals;
-    return (value < 0 ? "-" : "") + text;
-}
-
-std::string DoubleToString(double value) {
-    char buffer[32];
-    auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
-
-// yyyy-mm-dd, hh:nn:ss, or both with a blank between.
-std::string TemporalToString(std::int64_t ticks, TFieldType kind) {
-    std::int64_t days = ticks / kTicksPerDay, rest = ticks % kTicksPerDay;
-    if (rest < 0) rest += kTicksPerDay, --days;
-    const std::chrono::year_month_day ymd{std::chrono::sys_days{std::chrono::days{days + kUnixDayOf18991230}}};
-    const std::int64_t seconds = rest / kTicksPerSecond;
-    char date[16], time[16];
-    std::snprintf(date, sizeof date, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                  static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-    std::snprintf(time, sizeof time, "%02d:%02d:%02d", static_cast<int>(seconds / 3600),
-                  static_cast<int>(seconds / 60 % 60), static_cast<int>(seconds % 60));
-    if (kind == ftDate) return date;
-    if (kind == ftTime) return time;
-    return std::string(date) + " " + time;
-}
-
-std::int64_t TextToInteger(const std::string& text) {
-    const std::string t = Trim(text);
-    std::int64_t value = 0;
-    const char* first = t.data() + (t.size() > 1 && t[0] == '+' ? 1 : 0);
-    auto [end, ec] = std::from_chars(first, t.data() + t.size(), value);
-    if (t.empty() || ec != std::errc() || end != t.data() + t.size()) throw Exception("'" + text + dbmsg::NotAnInteger);
-    return value;
-}
-
-double TextToFloat(const std::string& text) {
-    const std::string t = Trim(text);
-    double value = 0;
-    const char* first = t.data() + (t.size() > 1 && t[0] == '+' ? 1 : 0);
-    auto [end, ec] = std::from_chars(first, t.data() + t.size(), value);
-    if (t.empty() || ec != std::errc() || end != t.data() + t.size()) throw Exception("'" + text + dbmsg::NotAFloat);
-    return value;
+std::string TemporalToString(double value, TFieldType kind) {
+    if (kind == ftDate) return DateToStr(value);
+    if (kind == ftTime) return TimeToStr(value);
+    return DateTimeToStr(value);
 }
 
 std::int64_t FloatToInteger(double value, const std::string& text) {
     const double rounded = std::nearbyint(value);
-    if (!(rounded >= -9.2233720368547758e18 && rounded < 9.2233720368547758e18))
-        throw Exception("'" + text + dbmsg::NotAnInteger);
+    if (!(rounded >= -kInt64Bound && rounded < kInt64Bound))
+        throw Exception(fmtmsg::FormatMessage(fmtmsg::InvalidInteger, text));
     return static_cast<std::int64_t>(rounded);
 }
 
@@ -141,9 +95,8 @@ std::string TZField::AsString() const {
     if (IsTextKind(DataType())) return c.Bytes;
     if (DataType() == ftBoolean) return c.Int ? "True" : "False";
     if (IsIntegerKind(DataType())) return std::to_string(c.Int);
-    if (DataType() == ftBCD) return ScaledToString(c.Int, Size());
-    if (IsTemporalKind(DataType())) return TemporalToString(c.Int, DataType());
-    return DoubleToString(c.Float);
+    if (IsTemporalKind(DataType())) return TemporalToString(AsDateTime(), DataType());
+    return FloatToStr(AsExtended());
 }
 
 std::int64_t TZField::AsLargeInt() const {
@@ -152,7 +105,7 @@ std::int64_t TZField::AsLargeInt() const {
     if (IsIntegerKind(DataType())) return c.Int;
     if (DataType() == ftBCD) return DivRoundEven(c.Int, Pow10(Size()));
     if (DataType() == ftFloat) return FloatToInteger(c.Float, AsString());
-    return TextToInteger(AsString());
+    return StrToInt64(AsString());
 }
 
 std::int32_t TZField::AsInteger() const {
@@ -162,14 +115,18 @@ std::int32_t TZField::AsInteger() const {
     return static_cast<std::int32_t>(value);
 }
 
-double TZField::AsFloat() const {
+long double TZField::AsExtended() const {
     const TZCell& c = Cell();
     if (c.Null) return 0;
-    if (IsIntegerKind(DataType())) return static_cast<double>(c.Int);
-    if (DataType() == ftBCD) return static_cast<double>(static_cast<long double>(c.Int) / Pow10(Size()));
+    if (IsIntegerKind(DataType())) return static_cast<long double>(c.Int);
+    if (DataType() == ftBCD) return static_cast<long double>(c.Int) / Pow10(Size());
     if (DataType() == ftFloat) return c.Float;
     if (IsTemporalKind(DataType())) return AsDateTime();
-    return TextToFloat(c.Bytes);
+    return StrToFloat(c.Bytes);
+}
+
+double TZField::AsFloat() const {
+    return static_cast<double>(AsExtended());
 }
 
 double TZField::AsDateTime() const {

@@ -72,11 +72,13 @@ public:
     bool IsBlob() const;
     bool IsNull() const;
 
-    // A null value reads as the empty text, 0 or the empty blob.
+    // A null value reads as the empty text, 0 or the empty blob. Numbers,
+    // dates and times read as text by the process's format settings.
     std::string AsString() const;
     std::int32_t AsInteger() const;
     std::int64_t AsLargeInt() const;
     double AsFloat() const;
+    long double AsExtended() const;
     double AsDateTime() const;            // days since 30 December 1899
     std::int64_t AsCurrency() const;      // fixed point, four decimals
     std::string AsBytes() const;

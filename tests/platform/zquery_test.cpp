@@ -3,6 +3,7 @@
 #include "platform/ZQuery.h"
 
 #include "platform/Exception.h"
+#include "platform/FormatSettings.h"
 #include "platform/ZConnection.h"
 #include "support/DemoDatabase.h"
 
@@ -39,6 +40,8 @@ protected:
         q.Open();
     }
 
+    // Numbers and dates read as text by the job's conventions.
+    ScopedFormatSettings spanish{"es_ES"};
     DemoDatabaseCopy db;
     TZConnection connection;
     TZQuery q{connection};
@@ -119,11 +122,11 @@ TEST_F(ZQueryTest, FieldsKeepTheirKindSizeNullFlagAndText) {
     const FieldCase cases[] = {
         {"EMPRESA", ftInteger, 0, false, "1"},
         {"PROVEEDOR", ftString, 15, false, "P01"},
-        {"FECHA", ftDate, 0, false, "2024-03-15"},
-        {"HORA", ftTime, 0, false, "09:30:00"},
-        {"FECHAHORALTA", ftDateTime, 0, false, "2024-03-15 09:30:12"},
+        {"FECHA", ftDate, 0, false, "15/03/2024"},
+        {"HORA", ftTime, 0, false, "9:30:00"},
+        {"FECHAHORALTA", ftDateTime, 0, false, "15/03/2024 9:30:12"},
         {"ESTADO", ftSmallint, 0, false, "1"},
-        {"PRECIO", ftBCD, 4, false, "24.9"},
+        {"PRECIO", ftBCD, 4, false, "24,9"},
         {"CANTIDAD", ftBCD, 3, false, "4"},
         {"TALLA", ftString, 10, false, ""},
         {"COLOR", ftString, 20, true, ""},
@@ -132,7 +135,7 @@ TEST_F(ZQueryTest, FieldsKeepTheirKindSizeNullFlagAndText) {
         {"NOTAS", ftMemo, 0, false,
          "Entregar en obra (Coslada) de 8:00 a 14:00. Preguntar por el encargado, Sr. N\xFA\xF1" "ez. "
          "Portes pagados a partir de 300 \x80."},
-        {"RATIO", ftFloat, 0, false, "2.5"},
+        {"RATIO", ftFloat, 0, false, "2,5"},
         {"GRANDE", ftLargeint, 0, false, "9000000000"},
         {"SI", ftBoolean, 0, false, "True"},
     };
@@ -161,6 +164,7 @@ TEST_F(ZQueryTest, FieldsConvertToNumbersAndDateTimes) {
     EXPECT_DOUBLE_EQ(q.FieldByName("HORA").AsDateTime(), (9 * 3600 + 30 * 60) / 86400.0);
     EXPECT_DOUBLE_EQ(q.FieldByName("FECHAHORALTA").AsDateTime(), 45366.0 + (9 * 3600 + 30 * 60 + 12) / 86400.0);
     EXPECT_DOUBLE_EQ(q.FieldByName("PRECIO").AsFloat(), 24.9);
+    EXPECT_EQ(q.FieldByName("PRECIO").AsExtended(), 24.9L);
     EXPECT_EQ(q.FieldByName("PRECIO").AsCurrency(), 249000);
     EXPECT_EQ(q.FieldByName("FINO").AsCurrency(), 12346);  // rounded to four decimals, half to even
     EXPECT_EQ(q.FieldByName("CANTIDAD").AsInteger(), 4);
