@@ -2,10 +2,9 @@
 // (scripts/firebird-server.sh), with the logins the server knows.
 #pragma once
 
-#include <unistd.h>
+#include "support/TempFolder.h"
 
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace orv::test {
@@ -26,23 +25,12 @@ constexpr Login kSysdbaLogin{"SYSDBA", "#gatoverdeluz7358#"};
 // running side by side (and the server) never find the file locked.
 class DemoDatabaseCopy {
 public:
-    DemoDatabaseCopy() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "orvanta-db-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-        FDir = tmpl;
-        std::filesystem::copy_file(kDemoDatabase, Path());
-    }
-    ~DemoDatabaseCopy() {
-        std::error_code ec;
-        std::filesystem::remove_all(FDir, ec);
-    }
-    DemoDatabaseCopy(const DemoDatabaseCopy&) = delete;
-    DemoDatabaseCopy& operator=(const DemoDatabaseCopy&) = delete;
+    DemoDatabaseCopy() { std::filesystem::copy_file(kDemoDatabase, Path()); }
 
-    std::string Path() const { return (FDir / "orvanta.fdb").string(); }
+    std::string Path() const { return (FDir.Path() / "orvanta.fdb").string(); }
 
 private:
-    std::filesystem::path FDir;
+    TempFolder FDir{"orvanta-db"};
 };
 
 } // namespace orv::test

@@ -2,6 +2,8 @@
 // code, standard output and standard error as raw bytes.
 #pragma once
 
+#include "support/TempFolder.h"
+
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -62,32 +64,21 @@ inline ProcessResult RunProcess(const std::filesystem::path& program, const std:
 // A fresh folder holding a copy of the job, removed with the object.
 class JobFolder {
 public:
-    JobFolder() {
-        std::string tmpl = (std::filesystem::temp_directory_path() / "orvanta-job-XXXXXX").string();
-        if (!mkdtemp(tmpl.data())) throw std::runtime_error("cannot create a temporary folder");
-        FDir = tmpl;
-        std::filesystem::copy_file(ORVANTA_BINARY_DIR "/imprimir-pedido", Job());
-    }
-    ~JobFolder() {
-        std::error_code ec;
-        std::filesystem::remove_all(FDir, ec);
-    }
-    JobFolder(const JobFolder&) = delete;
-    JobFolder& operator=(const JobFolder&) = delete;
+    JobFolder() { std::filesystem::copy_file(ORVANTA_BINARY_DIR "/imprimir-pedido", Job()); }
 
-    const std::filesystem::path& Dir() const { return FDir; }
-    std::filesystem::path Job() const { return FDir / "imprimir-pedido"; }
-    std::filesystem::path Log() const { return FDir / "imprimir-pedido.log"; }
-    std::filesystem::path Ini() const { return FDir / "imprimir-pedido.ini"; }
+    const std::filesystem::path& Dir() const { return FDir.Path(); }
+    std::filesystem::path Job() const { return Dir() / "imprimir-pedido"; }
+    std::filesystem::path Log() const { return Dir() / "imprimir-pedido.log"; }
+    std::filesystem::path Ini() const { return Dir() / "imprimir-pedido.ini"; }
 
-    ProcessResult Run(const std::vector<std::string>& args) const { return RunProcess(Job(), args, FDir); }
+    ProcessResult Run(const std::vector<std::string>& args) const { return RunProcess(Job(), args, Dir()); }
     std::string LogBytes() const { return ReadFileBytes(Log()); }
     void WriteIni(const std::string& bytes) const {
         std::ofstream(Ini(), std::ios::binary) << bytes;
     }
 
 private:
-    std::filesystem::path FDir;
+    TempFolder FDir{"orvanta-job"};
 };
 
 // Joins lines with CRLF after each, as the job writes them.
