@@ -11,7 +11,7 @@ scripts/build.sh asan
 
 # Some tests reach the demo database through the project's own Firebird
 # server on 127.0.0.1:3055; it runs while the tests run and is stopped
-# afterwards, also when a build or a test fails.
+# afterwards, also when a test fails.
 scripts/firebird-server.sh start
 trap 'scripts/firebird-server.sh stop' EXIT
 
