@@ -1,7 +1,8 @@
 #include "platform/SystemColors.h"
 
+#include "platform/Text.h"
+
 #include <array>
-#include <cctype>
 
 namespace orv {
 
@@ -52,16 +53,6 @@ constexpr std::array<SystemColor, 31> SystemColors = {{
     {"clMenuBar", Rgb(240, 240, 240)},
 }};
 
-bool SameAsciiText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 } // namespace
 
 bool IsSystemColor(TColor color)
@@ -82,7 +73,7 @@ bool SystemColorByName(std::string_view name, TColor& color)
     if (name.empty())
         return false;
     for (std::size_t i = 0; i < SystemColors.size(); ++i) {
-        if (SameAsciiText(SystemColors[i].Name, name)) {
+        if (SameText(SystemColors[i].Name, name)) {
             color = static_cast<TColor>(0x80000000u | static_cast<std::uint32_t>(i));
             return true;
         }

@@ -1,0 +1,7 @@
+#include "model/PropertyRegistry.h"
+
+namespace orv {
+
+void RegisterModelClasses() {}
+
+} // namespace orv
