@@ -7,31 +7,31 @@
 
 namespace orv {
 
-template <class C>
-TPropInfo& AddFillTypeProperty(TClassBuilder<C>& b, TfrxFillSlot C::*slot)
+template <class C, class B>
+TPropInfo& AddFillTypeProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 {
     return b.Enum(
         "FillType", FillTypeEnum(), [slot](const C& c) { return (c.*slot).FillType(); },
         [slot](C& c, TfrxFillType t) { (c.*slot).SetFillType(t); });
 }
 
-template <class C>
-TPropInfo& AddFillProperty(TClassBuilder<C>& b, TfrxFillSlot C::*slot)
+template <class C, class B>
+TPropInfo& AddFillProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 {
     return b.Object("Fill", TfrxCustomFill::StaticClass(), [slot](C& c) { return &(c.*slot).Fill(); });
 }
 
 // Color reads and sets the fill's colour; never written (the fill carries it).
-template <class C>
-TPropInfo& AddFillColorProperty(TClassBuilder<C>& b, TfrxFillSlot C::*slot)
+template <class C, class B>
+TPropInfo& AddFillColorProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 {
     return b.Color(
         "Color", [slot](const C& c) { return (c.*slot).Color(); },
         [slot](C& c, TColor v) { (c.*slot).SetColor(v); });
 }
 
-template <class C>
-TPropInfo& AddBrushStyleProperty(TClassBuilder<C>& b, TfrxFillSlot C::*slot)
+template <class C, class B>
+TPropInfo& AddBrushStyleProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 {
     return b.Enum(
                "BrushStyle", BrushStyleEnum(), [slot](const C& c) { return (c.*slot).BrushStyle(); },

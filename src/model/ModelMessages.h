@@ -18,6 +18,7 @@ inline constexpr const char* InvalidComponentName = "'%s' is not a valid compone
 inline constexpr const char* DuplicateComponentName = "A component named %s already exists";
 inline constexpr const char* ClassNotFound = "Class %s not found";
 inline constexpr const char* NotAComponentClass = "Class %s cannot be created as a report component";
+inline constexpr const char* CircularParent = "%s cannot be placed inside itself";
 
 // Properties
 inline constexpr const char* InvalidInteger = "'%s' is not a valid integer value";

@@ -1,5 +1,8 @@
 #include "model/ModelText.h"
 
+#include <array>
+#include <charconv>
+
 namespace orv {
 
 std::string FormatMessage(std::string_view templ, std::initializer_list<std::string_view> args)
@@ -15,6 +18,13 @@ std::string FormatMessage(std::string_view templ, std::initializer_list<std::str
         }
     }
     return out;
+}
+
+std::string FloatToText(long double value)
+{
+    std::array<char, 64> buf{};
+    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
+    return ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
 }
 
 } // namespace orv

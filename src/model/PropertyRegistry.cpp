@@ -72,14 +72,6 @@ bool ParseFloat(std::string_view text, long double& out)
     return ec == std::errc() && end == s.data() + s.size() && std::isfinite(out);
 }
 
-// Up to 15 significant digits, '.' as the decimal separator.
-std::string FormatFloat(long double value)
-{
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
-    return ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
-}
-
 std::int64_t ValueToOrdinal(const Value& v)
 {
     switch (v.Kind()) {
@@ -143,7 +135,7 @@ std::string ValueText(const Value& v)
     if (v.IsInteger())
         return std::to_string(v.IntegerValue());
     if (v.IsNumber())
-        return FormatFloat(ValueToFloat(v));
+        return FloatToText(ValueToFloat(v));
     if (v.IsEmpty() || v.IsNull())
         return std::string();
     throw Exception(std::string("Invalid variant type conversion from ") + ValueKindName(v.Kind()));
@@ -339,7 +331,7 @@ std::string TPropInfo::GetText(TPersistent& obj) const
         return std::to_string(GetOrdinal(obj));
     case TPropKind::Float:
     case TPropKind::Extended:
-        return FormatFloat(GetFloat(obj));
+        return FloatToText(GetFloat(obj));
     case TPropKind::String:
         return GetString(obj);
     case TPropKind::WideString:

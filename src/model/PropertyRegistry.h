@@ -299,8 +299,8 @@ public:
         return FloatProp(TPropKind::Extended, std::move(name), access...);
     }
 
-    template <class T>
-    TPropInfo& String(std::string name, T C::*field)
+    template <class T, class B>
+    TPropInfo& String(std::string name, T B::*field)
     {
         return String(std::move(name), Getter(field), Setter(field));
     }
@@ -311,8 +311,8 @@ public:
                    TStringAccess{[get](const TPersistent& o) { return std::string(std::invoke(get, Self(o))); },
                                  [set](TPersistent& o, const std::string& v) { std::invoke(set, Self(o), v); }});
     }
-    template <class T>
-    TPropInfo& WideString(std::string name, T C::*field)
+    template <class T, class B>
+    TPropInfo& WideString(std::string name, T B::*field)
     {
         return WideString(std::move(name), Getter(field), Setter(field));
     }
@@ -344,8 +344,8 @@ public:
             .OfClass(cls);
     }
     // A reference held in a TComponentLink<T> member; T names the class.
-    template <class L>
-    TPropInfo& Reference(std::string name, L C::*field)
+    template <class L, class B>
+    TPropInfo& Reference(std::string name, L B::*field)
     {
         using T = std::remove_pointer_t<decltype((std::declval<L&>()).Get())>;
         return Reference(
@@ -391,13 +391,15 @@ private:
     static const C& Self(const TPersistent& o) { return static_cast<const C&>(o); }
     static C& Self(TPersistent& o) { return static_cast<C&>(o); }
 
-    template <class T>
-    static auto Getter(T C::*field)
+    // Fields may belong to a base class B of C.
+    template <class T, class B>
+    static auto Getter(T B::*field)
     {
+        static_assert(std::is_base_of_v<B, C>);
         return [field](const C& c) -> const T& { return c.*field; };
     }
-    template <class T>
-    static auto Setter(T C::*field)
+    template <class T, class B>
+    static auto Setter(T B::*field)
     {
         return [field](C& c, const T& v) { c.*field = v; };
     }
@@ -423,8 +425,8 @@ private:
             return T::FromMask(static_cast<std::uint32_t>(v));
     }
 
-    template <class T>
-    TPropInfo& Ordinal(TPropKind kind, std::string name, T C::*field)
+    template <class T, class B>
+    TPropInfo& Ordinal(TPropKind kind, std::string name, T B::*field)
     {
         return Ordinal(kind, std::move(name), Getter(field), Setter(field));
     }
@@ -436,8 +438,8 @@ private:
                    TOrdinalAccess{[get](const TPersistent& o) { return ToOrdinal<T>(std::invoke(get, Self(o))); },
                                   [set](TPersistent& o, std::int64_t v) { std::invoke(set, Self(o), FromOrdinal<T>(v)); }});
     }
-    template <class T>
-    TPropInfo& FloatProp(TPropKind kind, std::string name, T C::*field)
+    template <class T, class B>
+    TPropInfo& FloatProp(TPropKind kind, std::string name, T B::*field)
     {
         return FloatProp(kind, std::move(name), Getter(field), Setter(field));
     }
