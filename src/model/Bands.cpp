@@ -83,7 +83,7 @@ const TClassInfo& TfrxBand::StaticClass()
     static const auto info = MakeClass<TfrxBand>("TfrxBand", &TfrxReportComponent::StaticClass(), [](auto& b) {
         AddFillTypeProperty(b, &TfrxBand::FillSlot);
         AddFillProperty(b, &TfrxBand::FillSlot);
-        b.Object("FillGap", TfrxFillGaps::StaticClass(), [](TfrxBand& band) { return &band.FillGap; });
+        b.Object("FillGap", &TfrxFillGaps::StaticClass, [](TfrxBand& band) { return &band.FillGap; });
         AddFontProperty(b);
         b.Extended("Height", &TfrxBand::Height, &TfrxBand::SetHeight);
         b.Extended("Left", &TfrxBand::Left, &TfrxBand::SetLeft);
@@ -108,7 +108,7 @@ const TClassInfo& TfrxDataBand::StaticClass()
         b.Integer("Columns", &D::Columns).WithDefault(0);
         b.Extended("ColumnWidth", &D::ColumnWidth);
         b.Extended("ColumnGap", &D::ColumnGap);
-        b.Reference("DataSet", TfrxDataSet::StaticClass(), &D::DataSet, &D::SetDataSet);
+        b.Reference("DataSet", &TfrxDataSet::StaticClass, &D::DataSet, &D::SetDataSet);
         b.String("DataSetName", &D::DataSetName, &D::SetDataSetName);
         b.Boolean("FooterAfterEach", &D::FooterAfterEach).WithDefault(false);
         b.String("Filter", &D::Filter);

@@ -20,7 +20,7 @@ void AddGeometryProperties(TClassBuilder<C>& b)
 template <class C>
 TPropInfo& AddFontProperty(TClassBuilder<C>& b)
 {
-    return b.Object("Font", TFont::StaticClass(), [](C& c) { return &c.Font(); })
+    return b.Object("Font", &TFont::StaticClass, [](C& c) { return &c.Font(); })
         .StoredWhen([](const TPersistent& o) { return !static_cast<const C&>(o).ParentFont(); });
 }
 

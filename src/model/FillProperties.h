@@ -18,7 +18,7 @@ TPropInfo& AddFillTypeProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 template <class C, class B>
 TPropInfo& AddFillProperty(TClassBuilder<C>& b, TfrxFillSlot B::*slot)
 {
-    return b.Object("Fill", TfrxCustomFill::StaticClass(), [slot](C& c) { return &(c.*slot).Fill(); });
+    return b.Object("Fill", &TfrxCustomFill::StaticClass, [slot](C& c) { return &(c.*slot).Fill(); });
 }
 
 // Color reads and sets the fill's colour; never written (the fill carries it).

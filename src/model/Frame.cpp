@@ -60,7 +60,7 @@ const TClassInfo& TfrxFrame::StaticClass()
         b.Extended("Width", &F::Width, &F::SetWidth).StoredWhen([](const TPersistent& o) {
             return static_cast<const F&>(o).Width() != 1;
         });
-        const TClassInfo& line = TfrxFrameLine::StaticClass();
+        const TClassGetter line = &TfrxFrameLine::StaticClass;
         b.Object("LeftLine", line, [](F& f) { return &f.LeftLine; });
         b.Object("TopLine", line, [](F& f) { return &f.TopLine; });
         b.Object("RightLine", line, [](F& f) { return &f.RightLine; });

@@ -33,12 +33,12 @@ const TClassInfo& TfrxHighlight::StaticClass()
         b.Boolean("ApplyFont", &H::ApplyFont).WithDefault(true);
         b.Boolean("ApplyFill", &H::ApplyFill).WithDefault(true);
         b.Boolean("ApplyFrame", &H::ApplyFrame).WithDefault(false);
-        b.Object("Font", TFont::StaticClass(), [](H& h) { return &h.Font; });
+        b.Object("Font", &TFont::StaticClass, [](H& h) { return &h.Font; });
         AddFillColorProperty(b, &H::FillSlot).WithDefault(clTransparent);
         b.String("Condition", &H::Condition);
         AddFillTypeProperty(b, &H::FillSlot).WithDefault(ftBrush);
         AddFillProperty(b, &H::FillSlot);
-        b.Object("Frame", TfrxFrame::StaticClass(), [](H& h) { return &h.Frame; });
+        b.Object("Frame", &TfrxFrame::StaticClass, [](H& h) { return &h.Frame; });
         b.Boolean("Visible", &H::Visible).WithDefault(true);
     });
     return *info;

@@ -71,15 +71,15 @@ const TClassInfo& TfrxReportPage::StaticClass()
         b.Strings("ColumnPositions", [](P& p) -> TStringList& { return p.ColumnPositions; });
         b.Integer("Bin", &P::Bin).WithDefault(7);
         b.Integer("BinOtherPages", &P::BinOtherPages).WithDefault(7);
-        b.Object("BackPicture", TPicture::StaticClass(), [](P& p) { return &p.BackPicture(); });
+        b.Object("BackPicture", &TPicture::StaticClass, [](P& p) { return &p.BackPicture(); });
         b.Boolean("BackPictureVisible", &P::BackPictureVisible).WithDefault(true);
         b.Boolean("BackPicturePrintable", &P::BackPicturePrintable).WithDefault(true);
         b.Integer("PageCount", &P::PageCount, &P::SetPageCount).WithDefault(1);
         b.Color("Color", &P::Color).WithDefault(clTransparent);
-        b.Reference("DataSet", TfrxDataSet::StaticClass(), &P::DataSet, &P::SetDataSet);
+        b.Reference("DataSet", &TfrxDataSet::StaticClass, &P::DataSet, &P::SetDataSet);
         b.String("DataSetName", &P::DataSetName, &P::SetDataSetName);
         b.Enum("Duplex", DuplexEnum(), &P::Duplex).WithDefault(dmNone);
-        b.Object("Frame", TfrxFrame::StaticClass(), [](P& p) { return &p.Frame; });
+        b.Object("Frame", &TfrxFrame::StaticClass, [](P& p) { return &p.Frame; });
         b.Boolean("EndlessHeight", &P::EndlessHeight).WithDefault(false);
         b.Boolean("EndlessWidth", &P::EndlessWidth).WithDefault(false);
         b.Boolean("LargeDesignHeight", &P::LargeDesignHeight).WithDefault(false);

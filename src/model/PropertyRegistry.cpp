@@ -300,7 +300,7 @@ TComponent* TPropInfo::GetReference(const TPersistent& obj) const
 void TPropInfo::SetReference(TPersistent& obj, TComponent* component) const
 {
     const TReferenceAccess& access = Access<TReferenceAccess>();
-    if (component && FValueClass && !component->InheritsFrom(*FValueClass))
+    if (component && FValueClass && !component->InheritsFrom(FValueClass()))
         throw Exception(FormatMessage(msg::WrongReferenceClass, {FName, component->Name()}));
     access.Set(obj, component);
 }

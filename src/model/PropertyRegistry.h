@@ -102,6 +102,8 @@ using TPropAccess = std::variant<TOrdinalAccess, TFloatAccess, TStringAccess, TW
                                  TVariantAccess>;
 
 using TStoredFn = std::function<bool(const TPersistent&)>;
+// A class's StaticClass: taken lazily, so that a class may refer to itself.
+using TClassGetter = const TClassInfo& (*)();
 
 class TPropInfo {
 public:
@@ -112,7 +114,7 @@ public:
     // Members of a Boolean, enumeration or set property.
     const TEnumInfo* Enum() const { return FEnum; }
     // Class of the value of an object or reference property.
-    const TClassInfo* ValueClass() const { return FValueClass; }
+    const TClassInfo* ValueClass() const { return FValueClass ? &FValueClass() : nullptr; }
 
     // The declared default of an ordinal property: the serializer skips a
     // value equal to it. Properties without one are written always.
@@ -175,9 +177,9 @@ public:
         FEnum = &info;
         return *this;
     }
-    TPropInfo& OfClass(const TClassInfo& info)
+    TPropInfo& OfClass(TClassGetter info)
     {
-        FValueClass = &info;
+        FValueClass = info;
         return *this;
     }
 
@@ -191,7 +193,7 @@ private:
     TPropKind FKind;
     TPropAccess FAccess;
     const TEnumInfo* FEnum = nullptr;
-    const TClassInfo* FValueClass = nullptr;
+    TClassGetter FValueClass = nullptr;
     std::optional<std::int64_t> FDefault;
     bool FNever = false;
     TStoredFn FStored;
@@ -337,7 +339,7 @@ public:
     }
     // get: C& -> a pointer to an object derived from TPersistent.
     template <class G>
-    TPropInfo& Object(std::string name, const TClassInfo& cls, G get)
+    TPropInfo& Object(std::string name, TClassGetter cls, G get)
     {
         return Add(std::move(name), TPropKind::Object,
                    TObjectAccess{[get](TPersistent& o) -> TPersistent* { return std::invoke(get, Self(o)); }})
@@ -349,12 +351,12 @@ public:
     {
         using T = std::remove_pointer_t<decltype((std::declval<L&>()).Get())>;
         return Reference(
-            std::move(name), T::StaticClass(), [field](const C& c) { return (c.*field).Get(); },
+            std::move(name), &T::StaticClass, [field](const C& c) { return (c.*field).Get(); },
             [field](C& c, T* v) { (c.*field).Set(v); });
     }
     // get: const C& -> T*; set: (C&, T*); cls is T's class.
     template <class G, class S>
-    TPropInfo& Reference(std::string name, const TClassInfo& cls, G get, S set)
+    TPropInfo& Reference(std::string name, TClassGetter cls, G get, S set)
     {
         using T = std::remove_pointer_t<std::invoke_result_t<G, const C&>>;
         return Add(std::move(name), TPropKind::Reference,

@@ -20,7 +20,7 @@ const TClassInfo& TfrxDataSetItem::StaticClass()
 {
     static const auto info = MakeClass<TfrxDataSetItem>("TfrxDataSetItem", &TPersistent::StaticClass(), [](auto& b) {
         using I = TfrxDataSetItem;
-        b.Reference("DataSet", TfrxDataSet::StaticClass(), &I::DataSet, &I::SetDataSet);
+        b.Reference("DataSet", &TfrxDataSet::StaticClass, &I::DataSet, &I::SetDataSet);
         b.String("DataSetName", &I::DataSetName, &I::SetDataSetName);
     });
     return *info;
@@ -89,16 +89,16 @@ const TClassInfo& TfrxReport::StaticClass()
         // The version read from a template is ignored: a report is always this version.
         b.String("Version", &R::Version, [](R&, const std::string&) {});
         b.String("ParentReport", &R::ParentReport);
-        b.Reference("DataSet", TfrxDataSet::StaticClass(), &R::DataSet, &R::SetDataSet);
+        b.Reference("DataSet", &TfrxDataSet::StaticClass, &R::DataSet, &R::SetDataSet);
         b.String("DataSetName", &R::DataSetName, &R::SetDataSetName);
         b.Boolean("DotMatrixReport", &R::DotMatrixReport);
-        b.Object("EngineOptions", TfrxEngineOptions::StaticClass(), [](R& r) { return &r.EngineOptions; });
+        b.Object("EngineOptions", &TfrxEngineOptions::StaticClass, [](R& r) { return &r.EngineOptions; });
         b.String("IniFile", &R::IniFile);
         b.Boolean("OldStyleProgress", &R::OldStyleProgress).WithDefault(false);
         b.Reference("Preview", &R::Preview);
-        b.Object("PreviewOptions", TfrxPreviewOptions::StaticClass(), [](R& r) { return &r.PreviewOptions; });
-        b.Object("PrintOptions", TfrxPrintOptions::StaticClass(), [](R& r) { return &r.PrintOptions; });
-        b.Object("ReportOptions", TfrxReportOptions::StaticClass(), [](R& r) { return &r.ReportOptions; });
+        b.Object("PreviewOptions", &TfrxPreviewOptions::StaticClass, [](R& r) { return &r.PreviewOptions; });
+        b.Object("PrintOptions", &TfrxPrintOptions::StaticClass, [](R& r) { return &r.PrintOptions; });
+        b.Object("ReportOptions", &TfrxReportOptions::StaticClass, [](R& r) { return &r.ReportOptions; });
         b.String("ScriptLanguage", &R::ScriptLanguage);
         b.Strings("ScriptText", [](R& r) -> TStringList& { return r.ScriptText; });
         b.Boolean("ShowProgress", &R::ShowProgress).WithDefault(true);

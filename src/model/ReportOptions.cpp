@@ -141,7 +141,7 @@ const TClassInfo& TfrxReportOptions::StaticClass()
             b.String("Name", &R::Name);
             b.Float("LastChange", &R::LastChange);
             b.String("Password", &R::Password);
-            b.Object("Picture", TPicture::StaticClass(), [](R& r) { return &r.Picture; });
+            b.Object("Picture", &TPicture::StaticClass, [](R& r) { return &r.Picture; });
             b.String("VersionBuild", &R::VersionBuild);
             b.String("VersionMajor", &R::VersionMajor);
             b.String("VersionMinor", &R::VersionMinor);

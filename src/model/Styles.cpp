@@ -25,8 +25,8 @@ const TClassInfo& TfrxStyleItem::StaticClass()
         AddFillColorProperty(b, &S::FillSlot).Never();
         AddFillTypeProperty(b, &S::FillSlot).WithDefault(ftBrush);
         AddFillProperty(b, &S::FillSlot);
-        b.Object("Font", TFont::StaticClass(), [](S& s) { return &s.Font; });
-        b.Object("Frame", TfrxFrame::StaticClass(), [](S& s) { return &s.Frame; });
+        b.Object("Font", &TFont::StaticClass, [](S& s) { return &s.Font; });
+        b.Object("Frame", &TfrxFrame::StaticClass, [](S& s) { return &s.Frame; });
     });
     return *info;
 }

@@ -66,14 +66,14 @@ void AddDataFieldProperty(TClassBuilder<C>& b)
 template <class C>
 void AddDataSetProperties(TClassBuilder<C>& b)
 {
-    b.Reference("DataSet", TfrxDataSet::StaticClass(), &C::DataSet, &C::SetDataSet);
+    b.Reference("DataSet", &TfrxDataSet::StaticClass, &C::DataSet, &C::SetDataSet);
     b.String("DataSetName", &C::DataSetName, &C::SetDataSetName);
 }
 
 template <class C>
 void AddFrameProperty(TClassBuilder<C>& b)
 {
-    b.Object("Frame", TfrxFrame::StaticClass(), [](C& c) { return &c.Frame; });
+    b.Object("Frame", &TfrxFrame::StaticClass, [](C& c) { return &c.Frame; });
 }
 
 template <class C>
@@ -89,7 +89,7 @@ void AddMemoProperties(TClassBuilder<C>& b)
     AddFillColorProperty(b, &C::FillSlot).Never();
     AddDataFieldProperty(b);
     AddDataSetProperties(b);
-    b.Object("DisplayFormat", TfrxFormat::StaticClass(), [](M& m) { return &m.DisplayFormat(); })
+    b.Object("DisplayFormat", &TfrxFormat::StaticClass, [](M& m) { return &m.DisplayFormat(); })
         .StoredWhen(When<M>([](const M& m) { return m.Formats.Count() == 1; }));
     b.String("ExpressionDelimiters", &M::ExpressionDelimiters)
         .StoredWhen(When<M>([](const M& m) { return m.ExpressionDelimiters != "[,]"; }));
@@ -102,7 +102,7 @@ void AddMemoProperties(TClassBuilder<C>& b)
     b.Extended("GapY", &M::GapY).StoredWhen(When<M>([](const M& m) { return m.GapY != 1; }));
     b.Enum("HAlign", HAlignEnum(), &M::HAlign).WithDefault(haLeft);
     b.Boolean("HideZeros", &M::HideZeros).WithDefault(false);
-    b.Object("Highlight", TfrxHighlight::StaticClass(), [](M& m) { return &m.Highlight(); })
+    b.Object("Highlight", &TfrxHighlight::StaticClass, [](M& m) { return &m.Highlight(); })
         .StoredWhen(When<M>([](const M& m) {
             return m.Highlights.Count() == 1 && !Trim(m.Highlights[0].Condition).empty();
         }));
@@ -157,7 +157,7 @@ const TClassInfo& TfrxView::StaticClass()
         b.String("OnMouseUp", &V::OnMouseUp);
         b.String("OnPreviewClick", &V::OnPreviewClick);
         b.String("OnPreviewDblClick", &V::OnPreviewDblClick);
-        b.Object("Hyperlink", TfrxHyperlink::StaticClass(), [](V& v) { return &v.Hyperlink; });
+        b.Object("Hyperlink", &TfrxHyperlink::StaticClass, [](V& v) { return &v.Hyperlink; });
         b.String("Hint", &V::Hint);
         b.Boolean("ShowHint", &V::ShowHint).WithDefault(false);
         b.Set("Visibility", VisibilityEnum(), &V::Visibility).WithDefault(AllVisibility.Mask());
@@ -322,7 +322,7 @@ const TClassInfo& TfrxPictureView::StaticClass()
         b.String("FileLink", &P::FileLink);
         b.Integer("ImageIndex", &P::ImageIndex).StoredWhen(When<P>([](const P& p) { return p.IsImageIndexStored; }));
         b.Boolean("KeepAspectRatio", &P::KeepAspectRatio).WithDefault(true);
-        b.Object("Picture", TPicture::StaticClass(), [](P& p) { return &p.Picture; })
+        b.Object("Picture", &TPicture::StaticClass, [](P& p) { return &p.Picture; })
             .StoredWhen(When<P>([](const P& p) { return p.IsPictureStored; }));
         b.Boolean("Stretched", &P::Stretched).WithDefault(true);
         b.String("TagStr", &P::TagStr);
@@ -348,7 +348,7 @@ TfrxSubreport::TfrxSubreport(TComponent* AOwner) : TfrxView(AOwner)
 const TClassInfo& TfrxSubreport::StaticClass()
 {
     static const auto info = MakeClass<TfrxSubreport>("TfrxSubreport", &TfrxView::StaticClass(), [](auto& b) {
-        b.Reference("Page", TfrxReportPage::StaticClass(), &TfrxSubreport::SubreportPage,
+        b.Reference("Page", &TfrxReportPage::StaticClass, &TfrxSubreport::SubreportPage,
                     &TfrxSubreport::SetSubreportPage);
         b.Boolean("PrintOnParent", &TfrxSubreport::PrintOnParent).WithDefault(false);
         b.Creatable();

@@ -60,6 +60,7 @@ public:
     Value(std::string v) : FData(std::move(v)) {}
     Value(const char* v) : FData(std::string(v)) {}
     Value(std::u16string v) : FData(std::move(v)) {}
+    Value(const char16_t* v) : FData(std::u16string(v)) {}
     Value(TObject* v) : FData(v) {}
     Value(ValueArray v) : FData(std::move(v)) {}
 
