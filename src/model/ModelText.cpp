@@ -1,7 +1,9 @@
 #include "model/ModelText.h"
 
-#include <array>
-#include <charconv>
+#include "platform/FormatSettings.h"
+#include "platform/NumberFormat.h"
+
+#include <cmath>
 
 namespace orv {
 
@@ -22,9 +24,18 @@ std::string FormatMessage(std::string_view templ, std::initializer_list<std::str
 
 std::string FloatToText(long double value)
 {
-    std::array<char, 64> buf{};
-    auto [end, ec] = std::to_chars(buf.data(), buf.data() + buf.size(), value, std::chars_format::general, 15);
-    return ec == std::errc() ? std::string(buf.data(), end) : std::string("0");
+    static const TFormatSettings machine; // '.' as the decimal separator
+    return FloatToStr(value, machine);
+}
+
+bool TextToFloat(std::string_view text, long double& value)
+{
+    static const TFormatSettings machine;
+    std::string s;
+    for (char c : text)
+        if (c != ' ')
+            s += (c == ',') ? '.' : c;
+    return TryStrToFloat(s, value, machine) && std::isfinite(value);
 }
 
 } // namespace orv

@@ -14,4 +14,8 @@ std::string FormatMessage(std::string_view templ, std::initializer_list<std::str
 // digits, '.' as the decimal separator, exponent form when shorter.
 std::string FloatToText(long double value);
 
+// Text to float as templates carry it: ',' and '.' both mark the decimals,
+// blanks are ignored. False when the text is not a finite number.
+bool TextToFloat(std::string_view text, long double& value);
+
 } // namespace orv

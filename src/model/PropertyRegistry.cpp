@@ -5,11 +5,11 @@
 #include "model/Persistent.h"
 #include "model/WideStrings.h"
 #include "platform/Exception.h"
+#include "platform/NumberFormat.h"
 #include "platform/StringsText.h"
 #include "platform/Text.h"
 
 #include <array>
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -25,52 +25,6 @@ constexpr std::array<const char*, 14> KindNames = {
     "Integer", "Float", "Extended", "Boolean", "Enumeration", "Set", "Color",
     "String", "WideString", "StringList", "WideStrings", "Object", "Reference", "Variant",
 };
-
-// Integers as the platform reads them: optional blanks around, a sign,
-// decimal digits or '$' / "0x" followed by hexadecimal digits.
-bool ParseInteger(std::string_view text, std::int64_t& out)
-{
-    std::string t = Trim(text);
-    std::string_view s = t;
-    bool negative = false;
-    if (!s.empty() && (s[0] == '-' || s[0] == '+')) {
-        negative = s[0] == '-';
-        s.remove_prefix(1);
-    }
-    int base = 10;
-    if (!s.empty() && s[0] == '$') {
-        base = 16;
-        s.remove_prefix(1);
-    } else if (s.size() > 1 && s[0] == '0' && (s[1] == 'x' || s[1] == 'X')) {
-        base = 16;
-        s.remove_prefix(2);
-    }
-    if (s.empty())
-        return false;
-    std::uint64_t magnitude = 0;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
-    if (ec != std::errc() || end != s.data() + s.size() || magnitude > std::uint64_t{0xFFFFFFFF})
-        return false;
-    out = negative ? -static_cast<std::int64_t>(magnitude) : static_cast<std::int64_t>(magnitude);
-    return true;
-}
-
-// Floats with either '.' or ',' as the decimal separator; blanks are ignored.
-bool ParseFloat(std::string_view text, long double& out)
-{
-    std::string s;
-    for (char c : text) {
-        if (c == ' ')
-            continue;
-        s += (c == ',') ? '.' : c;
-    }
-    if (!s.empty() && s[0] == '+')
-        s.erase(0, 1);
-    if (s.empty())
-        return false;
-    auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), out);
-    return ec == std::errc() && end == s.data() + s.size() && std::isfinite(out);
-}
 
 std::int64_t ValueToOrdinal(const Value& v)
 {
@@ -358,7 +312,7 @@ void TPropInfo::SetText(TPersistent& obj, std::string_view text) const
     case TPropKind::Boolean:
     case TPropKind::Enumeration: {
         std::int64_t v = 0;
-        if (!ParseInteger(text, v)) {
+        if (!TryStrToInt64(text, v)) {
             v = FEnum->IndexOf(text);
             if (v < 0)
                 throw Exception(FormatMessage(msg::InvalidPropertyValue, {text, FName}));
@@ -370,7 +324,7 @@ void TPropInfo::SetText(TPersistent& obj, std::string_view text) const
     case TPropKind::Set:
     case TPropKind::Color: {
         std::int64_t v = 0;
-        if (!ParseInteger(text, v))
+        if (!TryStrToInt64(text, v))
             throw Exception(FormatMessage(msg::InvalidInteger, {text}));
         SetOrdinal(obj, v);
         return;
@@ -378,7 +332,7 @@ void TPropInfo::SetText(TPersistent& obj, std::string_view text) const
     case TPropKind::Float:
     case TPropKind::Extended: {
         long double v = 0;
-        if (!ParseFloat(text, v))
+        if (!TextToFloat(text, v))
             throw Exception(FormatMessage(msg::InvalidFloat, {text}));
         SetFloat(obj, v);
         return;

@@ -265,7 +265,7 @@ TEST(PropertyRegistry, BadValuesFailClearlyAndKeepThePreviousValue)
         {"Frame.Typ", "16", "Invalid value '16' for property Typ"},
         {"Left", "abc", "'abc' is not a valid floating point value"},
         {"Rotation", "9x", "'9x' is not a valid integer value"},
-        {"Rotation", "99999999999", "'99999999999' is not a valid integer value"},
+        {"Rotation", "99999999999", "Invalid value '99999999999' for property Rotation"},
         {"WordWrap", "Maybe", "Invalid value 'Maybe' for property WordWrap"},
     };
     for (const Case& c : cases) {
