@@ -1,0 +1,126 @@
+// The report: the root of a component tree of pages, bands and views, with
+// its dataset list, variables, styles, option groups, script text and the
+// list of errors found while loading, preparing and exporting.
+#pragma once
+
+#include "data/DataSet.h"
+#include "model/Collection.h"
+#include "model/Component.h"
+#include "model/ReportOptions.h"
+#include "model/Styles.h"
+#include "platform/StringList.h"
+#include "script/Value.h"
+
+#include <string>
+#include <string_view>
+
+namespace orv {
+
+class TfrxReport;
+
+// One entry of a report's dataset list.
+class TfrxDataSetItem : public TfrxCollectionItem {
+public:
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TClassInfo& StaticClass();
+
+    TfrxDataSet* DataSet() const { return FBinding.DataSet(); }
+    void SetDataSet(TfrxDataSet* value) { FBinding.SetDataSet(value); }
+    // A name is looked up among the datasets that the list's report can see.
+    std::string DataSetName() const { return FBinding.Name(); }
+    void SetDataSetName(const std::string& value);
+
+private:
+    TfrxDataSetBinding FBinding;
+};
+
+class TfrxReportDataSets : public TfrxCollectionOf<TfrxDataSetItem> {
+public:
+    explicit TfrxReportDataSets(TfrxReport* report) : FReport(report) {}
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TClassInfo& StaticClass();
+    TfrxReport* Report() const { return FReport; }
+
+private:
+    TfrxReport* FReport;
+};
+
+// A report variable: a name and a value (Null at creation). A name that
+// begins with a blank is a category heading.
+class TfrxVariable : public TfrxCollectionItem {
+public:
+    TfrxVariable() : Value(orv::Value::Null()) {}
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TClassInfo& StaticClass();
+
+    std::string Name;
+    orv::Value Value;
+};
+
+class TfrxVariables : public TfrxCollectionOf<TfrxVariable> {
+public:
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TClassInfo& StaticClass();
+
+    // First variable of that name, ignoring letter case; -1 when absent.
+    long IndexOf(std::string_view name) const;
+    // Null when absent.
+    Value Get(std::string_view name) const;
+    // Appends a variable when absent.
+    void Set(std::string_view name, const Value& value);
+};
+
+class TfrxReport : public TfrxComponent {
+public:
+    explicit TfrxReport(TComponent* AOwner);
+    ~TfrxReport() override;
+    const TClassInfo& ClassInfo() const override { return StaticClass(); }
+    static const TClassInfo& StaticClass();
+    TfrxComponentFlags ComponentFlags() const override { return {cfInOutput, cfOwnNestedElements}; }
+
+    // Back to an empty report: pages and components destroyed (those from
+    // an ancestor report excepted), lists emptied, settings of a new report.
+    void Clear() override;
+
+    // The sorted list of distinct error texts (letter case ignored).
+    const TStringList& Errors() const { return FErrors; }
+    void AddError(const std::string& text);
+    void ClearErrors() { FErrors.Clear(); }
+
+    const std::string& Version() const { return FVersion; }
+    TfrxDataSet* DataSet() const { return FDataSet.DataSet(); }
+    void SetDataSet(TfrxDataSet* value) { FDataSet.SetDataSet(value); }
+    std::string DataSetName() const { return FDataSet.Name(); }
+    void SetDataSetName(const std::string& value) { FDataSet.SetName(this, value); }
+
+    TfrxReportDataSets Datasets{this};
+    TfrxReportDataSets EnabledDataSets{this};
+    TfrxVariables Variables;
+    TfrxStyles Styles{this};
+    TfrxEngineOptions EngineOptions;
+    TfrxPreviewOptions PreviewOptions;
+    TfrxPrintOptions PrintOptions;
+    TfrxReportOptions ReportOptions;
+    TStringList ScriptText;
+    std::string ScriptLanguage;
+    std::string ParentReport;
+    bool DotMatrixReport = false;
+    std::string IniFile = "\\Software\\Reports";
+    bool OldStyleProgress = false;
+    TComponentLink<TComponent> Preview;
+    bool ShowProgress = true;
+    bool StoreInDFM = true;
+    std::string OnRunDialogs;
+    std::string OnStartReport;
+    std::string OnStopReport;
+    std::string OnReportPrint;
+    // The names of the system variables that expressions can use.
+    TStringList SystemVariableNames;
+
+private:
+    std::string FVersion = "5.1.12";
+    TfrxDataSetBinding FDataSet;
+    TStringList FErrors;
+};
+
+} // namespace orv
