@@ -1,0 +1,371 @@
+#include "script/GrammarParser.h"
+
+#include "model/XmlDocument.h"
+#include "platform/Exception.h"
+#include "script/ScriptLimits.h"
+#include "script/ScriptMessages.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace orv {
+namespace {
+
+constexpr const char* kExprElement = "expr";
+
+// What the matcher produces, in source order; turned into XML elements once
+// the parse has succeeded, so that backtracking only truncates a vector.
+struct OutEntry {
+    enum class Kind : std::uint8_t { Open, Close, Leaf };
+    Kind kind;
+    const std::string* name;
+    std::size_t offset;  // Open: first token; Close: end of the last token; Leaf: token start
+    std::string text;    // Leaf only
+};
+
+// The last token consumed: what an `add` writes, and where an `expr` ends.
+struct TokenRef {
+    std::size_t start = 0;
+    std::size_t end = 0;
+    ItemKind kind = ItemKind::Char;
+};
+
+// The recorded error. `termRep` is the loop repetition that forgets it when
+// that repetition ends its loop (0: none); `serial` orders it against
+// repetitions, which forget only errors recorded while they ran.
+struct RecordedError {
+    std::string message;
+    std::size_t offset;
+    std::uint64_t serial;
+    int termRep;
+};
+
+struct Repetition {
+    int id;
+    std::uint64_t startSerial;
+    bool forgetAll;  // skip="1"
+};
+
+bool IsToken(ItemKind kind) { return kind < ItemKind::Sequence; }
+
+class Matcher {
+public:
+    Matcher(const Grammar& grammar, std::string_view text, std::size_t start)
+        : G(grammar), R(text, grammar.Settings()), FStart(start), FPos(start) {
+        FToken.start = FToken.end = start;
+        FFarthest = start;
+    }
+
+    ParseResult Run(int startItem);
+
+private:
+    bool Match(int index);
+    bool MatchBody(const GrammarItem& it);
+    bool MatchToken(const GrammarItem& it);
+    bool MatchLoop(const GrammarItem& it);
+    bool MatchChar(char ch, bool noSkip);
+    void Consume(std::size_t start, std::size_t end, ItemKind kind);
+    void EmitAdd(const GrammarItem& it, std::size_t at);
+    std::string TokenText(const TokenRef& token) const;
+
+    void RecordError(const std::string& message, std::size_t at, bool term);
+    void Fatal(const std::string& message, std::size_t at);
+    void EndRepetition(bool failed, bool endsNormally);
+    void CheckFinal();
+
+    std::unique_ptr<TfrxXMLDocument> BuildTree() const;
+    ParseResult Failure(const std::string& message, std::size_t offset) const;
+
+    const Grammar& G;
+    SourceReader R;
+    const std::size_t FStart;
+    std::size_t FPos;
+    TokenRef FToken;
+    std::size_t FFarthest = 0;
+    std::vector<OutEntry> FOut;
+    int FDepth = 0;
+    int FOpenNodes = 0;
+    std::optional<RecordedError> FError;
+    std::uint64_t FErrorSerial = 0;
+    std::vector<Repetition> FReps;
+    int FNextRepId = 0;
+    bool FAborted = false;
+};
+
+bool Matcher::Match(int index) {
+    if (FAborted) return false;
+    const GrammarItem& it = G.Item(index);
+    if (FDepth >= kMaxMatchDepth) {
+        Fatal(scriptmsg::Format(scriptmsg::TooComplex, std::to_string(kMaxMatchDepth)), FPos);
+        return false;
+    }
+    const bool node = !it.node.empty();
+    if (node && FOpenNodes >= kMaxSyntaxDepth) {
+        Fatal(scriptmsg::Format(scriptmsg::NestingTooDeep, std::to_string(kMaxSyntaxDepth)), FPos);
+        return false;
+    }
+    const std::size_t start = FPos;
+    const TokenRef startToken = FToken;
+    const std::size_t mark = FOut.size();
+    ++FDepth;
+    if (node) {
+        FOut.push_back({OutEntry::Kind::Open, &it.node, 0, {}});
+        ++FOpenNodes;
+    }
+    bool ok = MatchBody(it);
+    if (node) --FOpenNodes;
+    --FDepth;
+    if (FAborted) return false;
+    if (ok) {
+        // An item that consumed nothing starts (and ends) where the text before it ended.
+        const std::size_t at = FToken.start == startToken.start && FToken.end == startToken.end
+                                   ? start : R.SkipBlanks(start);
+        if (!it.add.empty()) EmitAdd(it, at);
+        if (node) {
+            FOut[mark].offset = at;
+            FOut.push_back({OutEntry::Kind::Close, &it.node, FToken.end, {}});
+        }
+        return true;
+    }
+    FPos = start;
+    FToken = startToken;
+    FOut.resize(mark);
+    if (it.error >= 0) RecordError(G.Message(it.error), start, it.term);
+    return false;
+}
+
+bool Matcher::MatchBody(const GrammarItem& it) {
+    switch (it.kind) {
+    case ItemKind::Sequence:
+        for (int child : it.children)
+            if (!Match(child)) return false;
+        return true;
+    case ItemKind::Switch:
+    case ItemKind::OptionalSwitch:
+        for (int child : it.children) {
+            if (Match(child)) return true;
+            if (FAborted) return false;
+        }
+        return it.kind == ItemKind::OptionalSwitch;
+    case ItemKind::Optional: {
+        const std::size_t start = FPos;
+        const TokenRef startToken = FToken;
+        const std::size_t mark = FOut.size();
+        for (int child : it.children) {
+            if (Match(child)) continue;
+            if (FAborted) return false;
+            FPos = start;
+            FToken = startToken;
+            FOut.resize(mark);
+            break;
+        }
+        return true;
+    }
+    case ItemKind::Loop:
+    case ItemKind::OptionalLoop:
+        return MatchLoop(it);
+    case ItemKind::Rule:
+        return Match(it.rule);
+    default:
+        return MatchToken(it);
+    }
+}
+
+bool Matcher::MatchChar(char ch, bool noSkip) {
+    std::size_t p = noSkip ? FPos : R.SkipBlanks(FPos);
+    FFarthest = std::max(FFarthest, p);
+    if (!R.IsPunctuation(p) || (ch != 0 && R.Text()[p] != ch)) return false;
+    Consume(p, p + 1, ItemKind::Char);
+    return true;
+}
+
+bool Matcher::MatchToken(const GrammarItem& it) {
+    if (it.kind == ItemKind::Char) return MatchChar(it.ch, it.noSkip);
+    const std::size_t p = R.SkipBlanks(FPos);
+    FFarthest = std::max(FFarthest, p);
+    std::size_t end = SourceReader::kNoToken;
+    switch (it.kind) {
+    case ItemKind::Keyword:
+    case ItemKind::Ident: {
+        end = R.ReadWord(p);
+        if (end == SourceReader::kNoToken) return false;
+        std::string_view word = R.Text().substr(p, end - p);
+        if (it.kind == ItemKind::Ident ? G.IsKeyword(word) : !it.text.empty() && !G.KeywordMatches(word, it.text))
+            return false;
+        break;
+    }
+    case ItemKind::Number: end = R.ReadNumber(p, nullptr); break;
+    case ItemKind::String: end = R.ReadString(p, nullptr); break;
+    case ItemKind::FrString: end = R.ReadFrString(p); break;
+    case ItemKind::Eol: end = R.ReadEol(p); break;
+    default: break;
+    }
+    if (end == SourceReader::kNoToken) return false;
+    Consume(p, end, it.kind);
+    return true;
+}
+
+void Matcher::Consume(std::size_t start, std::size_t end, ItemKind kind) {
+    FToken = {start, end, kind};
+    FPos = end;
+}
+
+bool Matcher::MatchLoop(const GrammarItem& it) {
+    int count = 0;
+    for (;;) {
+        const std::size_t start = FPos;
+        const TokenRef startToken = FToken;
+        const std::size_t mark = FOut.size();
+        FReps.push_back({++FNextRepId, FErrorSerial, it.forgetLast});
+        bool ok = count == 0 || it.ch == 0 || MatchChar(it.ch, false);
+        for (std::size_t i = 0; ok && i < it.children.size(); ++i) ok = Match(it.children[i]);
+        if (FAborted) return false;
+        if (!ok) {
+            FPos = start;
+            FToken = startToken;
+            FOut.resize(mark);
+            const bool endsNormally = count > 0 || it.kind == ItemKind::OptionalLoop;
+            EndRepetition(true, endsNormally);
+            return !FAborted && endsNormally;
+        }
+        EndRepetition(false, false);
+        if (FAborted) return false;
+        ++count;
+        // A repetition that consumed nothing would repeat for ever.
+        if (FPos == start) return true;
+    }
+}
+
+void Matcher::EmitAdd(const GrammarItem& it, std::size_t at) {
+    if (IsToken(it.kind)) at = FToken.start;
+    FOut.push_back({OutEntry::Kind::Leaf, &it.add, at, it.hasAddText ? it.addText : TokenText(FToken)});
+}
+
+std::string Matcher::TokenText(const TokenRef& token) const {
+    std::string text;
+    switch (token.kind) {
+    case ItemKind::Number: R.ReadNumber(token.start, &text); return text;
+    case ItemKind::String: R.ReadString(token.start, &text); return text;
+    case ItemKind::FrString: return "'" + std::string(R.Text().substr(token.start, token.end - token.start)) + "'";
+    default: return std::string(R.Text().substr(token.start, token.end - token.start));
+    }
+}
+
+void Matcher::RecordError(const std::string& message, std::size_t at, bool term) {
+    if (FError) return;  // the first error wins
+    const int rep = term && !FReps.empty() ? FReps.back().id : 0;
+    FError = RecordedError{message, R.SkipBlanks(at), ++FErrorSerial, rep};
+    CheckFinal();
+}
+
+void Matcher::Fatal(const std::string& message, std::size_t at) {
+    FError = RecordedError{message, R.SkipBlanks(at), ++FErrorSerial, 0};
+    FAborted = true;
+}
+
+// A repetition ends. An error recorded while it ran is forgotten when the
+// repetition failed and its loop still ends normally, provided the loop has
+// skip="1" or the error came from a term="1" item of this repetition; in any
+// other case a term error is bound to stay.
+void Matcher::EndRepetition(bool failed, bool endsNormally) {
+    const Repetition rep = FReps.back();
+    FReps.pop_back();
+    if (!FError || FError->serial <= rep.startSerial) return;
+    if (failed && endsNormally && (rep.forgetAll || FError->termRep == rep.id))
+        FError.reset();
+    else if (FError->termRep == rep.id)
+        FError->termRep = 0;
+    CheckFinal();
+}
+
+// Once nothing can forget the recorded error, matching further is wasted work.
+void Matcher::CheckFinal() {
+    if (!FError || FError->termRep != 0) return;
+    for (const Repetition& rep : FReps)
+        if (rep.forgetAll && rep.startSerial < FError->serial) return;
+    FAborted = true;
+}
+
+ParseResult Matcher::Failure(const std::string& message, std::size_t offset) const {
+    ParseResult result;
+    result.error = {message, R.PositionOf(offset)};
+    return result;
+}
+
+ParseResult Matcher::Run(int startItem) {
+    const bool matched = Match(startItem);
+    if (FError) return Failure(FError->message, FError->offset);
+    if (!matched) return Failure(scriptmsg::SyntaxError, FFarthest);
+    std::size_t rest = R.SkipBlanks(FPos);
+    if (rest < R.Size()) return Failure(scriptmsg::TextAfterProgram, rest);
+    ParseResult result;
+    result.tree = BuildTree();
+    return result;
+}
+
+void CopyTree(const TfrxXMLItem& from, TfrxXMLItem& into) {
+    struct Pending {
+        const TfrxXMLItem* from;
+        TfrxXMLItem* to;
+    };
+    std::vector<Pending> pending{{&from, &into.NewChild(from.TagName())}};
+    while (!pending.empty()) {
+        Pending p = pending.back();
+        pending.pop_back();
+        p.to->SetAttrText(p.from->AttrText());
+        for (int i = 0; i < p.from->ChildCount(); ++i)
+            pending.push_back({&p.from->ChildAt(i), &p.to->NewChild(p.from->ChildAt(i).TagName())});
+    }
+}
+
+std::unique_ptr<TfrxXMLDocument> Matcher::BuildTree() const {
+    auto doc = std::make_unique<TfrxXMLDocument>();
+    TfrxXMLItem& root = doc->RootItem();
+    root.SetTagName("program");
+    root.SetAttr("pos", FormatPos(R.PositionOf(R.SkipBlanks(FStart))));
+    std::vector<TfrxXMLItem*> open{&root};
+    for (const OutEntry& e : FOut) {
+        switch (e.kind) {
+        case OutEntry::Kind::Open: {
+            TfrxXMLItem& item = open.back()->NewChild(*e.name);
+            item.SetAttr("pos", FormatPos(R.PositionOf(e.offset)));
+            open.push_back(&item);
+            break;
+        }
+        case OutEntry::Kind::Close:
+            if (*e.name == kExprElement) open.back()->SetAttr("pos1", FormatPos(R.PositionOf(e.offset)));
+            open.pop_back();
+            break;
+        case OutEntry::Kind::Leaf: {
+            TfrxXMLItem& item = open.back()->NewChild(*e.name);
+            item.SetAttr("text", e.text);
+            item.SetAttr("pos", FormatPos(R.PositionOf(e.offset)));
+            break;
+        }
+        }
+    }
+    CopyTree(G.Types(), root);
+    return doc;
+}
+
+} // namespace
+
+ParseResult::ParseResult() = default;
+ParseResult::ParseResult(ParseResult&&) noexcept = default;
+ParseResult& ParseResult::operator=(ParseResult&&) noexcept = default;
+ParseResult::~ParseResult() = default;
+
+GrammarParser::GrammarParser(std::shared_ptr<const Grammar> grammar) : FGrammar(std::move(grammar)) {}
+
+ParseResult GrammarParser::Parse(std::string_view text, std::size_t start, std::string_view startRule) const {
+    int rule = FGrammar->FindRule(startRule);
+    if (rule < 0)
+        throw Exception(scriptmsg::Format(scriptmsg::GrammarInvalid, FGrammar->Language(),
+                                          scriptmsg::Format(scriptmsg::GrammarNoStartRuleNamed, startRule)));
+    ParseResult result = Matcher(*FGrammar, text, std::min(start, text.size())).Run(rule);
+    result.grammar = FGrammar;
+    return result;
+}
+
+} // namespace orv

@@ -1,0 +1,36 @@
+// Fixed texts of the script parser that do not come from a grammar: the
+// registry's lookup failure, the parser's own limits, and faults of a
+// grammar document. Syntax messages proper are the grammars' own.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orv::scriptmsg {
+
+// Completed with the language name.
+inline constexpr const char* LanguageNotFound = "Lenguaje '%s' no encontrado";
+
+// Completed with the limit.
+inline constexpr const char* NestingTooDeep = "Too many nested levels (more than %s)";
+inline constexpr const char* TooComplex = "Expression or statement too complex (more than %s grammar levels)";
+inline constexpr const char* TextAfterProgram = "Unexpected text after the end of the program";
+// The start rule failed without any of its items naming the fault.
+inline constexpr const char* SyntaxError = "Syntax error";
+
+// Faults of a grammar document, each completed with the language name and a detail.
+inline constexpr const char* GrammarInvalid = "Grammar of language '%s' is invalid: %s";
+inline constexpr const char* GrammarNotLanguage = "the root element is not 'language'";
+inline constexpr const char* GrammarNoStartRule = "there is no rule 'program'";
+inline constexpr const char* GrammarUnknownRule = "unknown rule '%s'";
+inline constexpr const char* GrammarUnknownError = "unknown error '%s'";
+inline constexpr const char* GrammarReservedName = "a rule may not be named '%s'";
+inline constexpr const char* GrammarBadChar = "'%s' is not one punctuation character";
+inline constexpr const char* GrammarBadSetting = "setting '%s' has an invalid value";
+inline constexpr const char* GrammarNoStartRuleNamed = "there is no rule '%s'";
+
+// Replaces the first "%s" of a message with the text.
+std::string Format(std::string_view message, std::string_view text);
+std::string Format(std::string_view message, std::string_view first, std::string_view second);
+
+} // namespace orv::scriptmsg
