@@ -232,8 +232,9 @@ bool Matcher::MatchLoop(const GrammarItem& it) {
         EndRepetition(false, false);
         if (FAborted) return false;
         ++count;
-        // A repetition that consumed nothing would repeat for ever.
-        if (FPos == start) return true;
+        // Without a separator to consume, a repetition that consumed nothing
+        // would repeat for ever.
+        if (FPos == start && it.ch == 0) return true;
     }
 }
 

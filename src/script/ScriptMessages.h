@@ -15,6 +15,8 @@ inline constexpr const char* LanguageNotFound = "Lenguaje '%s' no encontrado";
 inline constexpr const char* NestingTooDeep = "Too many nested levels (more than %s)";
 inline constexpr const char* TooComplex = "Expression or statement too complex (more than %s grammar levels)";
 inline constexpr const char* TextAfterProgram = "Unexpected text after the end of the program";
+// An expr element whose operands and operators do not alternate; completed with its pos.
+inline constexpr const char* MalformedExpression = "Malformed expression at %s";
 // The start rule failed without any of its items naming the fault.
 inline constexpr const char* SyntaxError = "Syntax error";
 
