@@ -47,7 +47,7 @@ std::string FormatPos(SourcePos pos) {
 }
 
 LexicalSettings::LexicalSettings() {
-    for (int c = 0; c < 256; ++c) identChars[c] = Is(static_cast<unsigned char>(c), kDigit | kLetter) || c == '_';
+    for (int c = 0; c < 256; ++c) identChars[c] = Is(static_cast<unsigned char>(c), kDigit | kLetter) || c == '_' || c >= 128;
 }
 
 char CharacterOfCode(unsigned long code) {
