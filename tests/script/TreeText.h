@@ -46,6 +46,20 @@ inline std::string GroupedText(const OperatorTree& tree, const OperatorTree::Nod
             OperatorTree inner(e);
             return GroupedText(inner, inner.Root());
         }
+        if (e.TagName() == "dsgn" && e.ChildCount() == 1) return e.ChildAt(0).GetAttr("text");
+        if (e.TagName() == "set") {
+            std::string items;
+            for (int i = 0; i < e.ChildCount(); ++i) {
+                const TfrxXMLItem& part = e.ChildAt(i);
+                if (part.TagName() == "range") {
+                    items += "..";
+                    continue;
+                }
+                OperatorTree inner(part);
+                items += (items.empty() || items.back() == '.' ? "" : ", ") + GroupedText(inner, inner.Root());
+            }
+            return "[" + items + "]";
+        }
         return e.HasAttr("text") ? e.GetAttr("text") : TreeText(e);
     }
     std::string right = GroupedText(tree, tree.At(node.right));
