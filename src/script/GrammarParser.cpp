@@ -362,8 +362,7 @@ GrammarParser::GrammarParser(std::shared_ptr<const Grammar> grammar) : FGrammar(
 ParseResult GrammarParser::Parse(std::string_view text, std::size_t start, std::string_view startRule) const {
     int rule = FGrammar->FindRule(startRule);
     if (rule < 0)
-        throw Exception(scriptmsg::Format(scriptmsg::GrammarInvalid, FGrammar->Language(),
-                                          scriptmsg::Format(scriptmsg::GrammarNoStartRuleNamed, startRule)));
+        throw Exception(scriptmsg::Format(scriptmsg::NoSuchRule, FGrammar->Language(), startRule));
     ParseResult result = Matcher(*FGrammar, text, std::min(start, text.size())).Run(rule);
     result.grammar = FGrammar;
     return result;

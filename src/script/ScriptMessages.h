@@ -20,6 +20,9 @@ inline constexpr const char* MalformedExpression = "Malformed expression at %s";
 // The start rule failed without any of its items naming the fault.
 inline constexpr const char* SyntaxError = "Syntax error";
 
+// A start rule asked for that the language does not have; completed with both names.
+inline constexpr const char* NoSuchRule = "Language '%s' has no rule '%s'";
+
 // Faults of a grammar document, each completed with the language name and a detail.
 inline constexpr const char* GrammarInvalid = "Grammar of language '%s' is invalid: %s";
 inline constexpr const char* GrammarNotLanguage = "the root element is not 'language'";
@@ -29,7 +32,6 @@ inline constexpr const char* GrammarUnknownError = "unknown error '%s'";
 inline constexpr const char* GrammarReservedName = "a rule may not be named '%s'";
 inline constexpr const char* GrammarBadChar = "'%s' is not one punctuation character";
 inline constexpr const char* GrammarBadSetting = "setting '%s' has an invalid value";
-inline constexpr const char* GrammarNoStartRuleNamed = "there is no rule '%s'";
 
 // Replaces the first "%s" of a message with the text.
 std::string Format(std::string_view message, std::string_view text);
