@@ -60,7 +60,19 @@ public:
     ParseResult Run(int startItem);
 
 private:
+    // Where matching stands: restored when an item fails.
+    struct Mark {
+        std::size_t pos;
+        TokenRef token;
+        std::size_t out;
+    };
+
     bool Match(int index);
+    Mark Save() const;
+    void Restore(Mark mark);
+    [[gnu::noinline]] bool FailTooDeep();
+    [[gnu::noinline]] void OpenNode(const GrammarItem& it);
+    [[gnu::noinline]] void Produce(const GrammarItem& it, Mark mark);
     bool MatchBody(const GrammarItem& it);
     bool MatchToken(const GrammarItem& it);
     bool MatchLoop(const GrammarItem& it);
@@ -69,7 +81,7 @@ private:
     void EmitAdd(const GrammarItem& it, std::size_t at);
     std::string TokenText(const TokenRef& token) const;
 
-    void RecordError(const std::string& message, std::size_t at, bool term);
+    [[gnu::noinline]] void RecordError(const std::string& message, std::size_t at, bool term);
     void Fatal(const std::string& message, std::size_t at);
     void EndRepetition(bool failed, bool endsNormally);
     void CheckFinal();
@@ -93,46 +105,60 @@ private:
     bool FAborted = false;
 };
 
+// Match recurses once per nested item, so its frame is kept small: the cold
+// and bulky steps live in helpers of their own.
 bool Matcher::Match(int index) {
     if (FAborted) return false;
     const GrammarItem& it = G.Item(index);
-    if (FDepth >= kMaxMatchDepth) {
-        Fatal(scriptmsg::Format(scriptmsg::TooComplex, std::to_string(kMaxMatchDepth)), FPos);
-        return false;
-    }
     const bool node = !it.node.empty();
-    if (node && FOpenNodes >= kMaxSyntaxDepth) {
-        Fatal(scriptmsg::Format(scriptmsg::NestingTooDeep, std::to_string(kMaxSyntaxDepth)), FPos);
-        return false;
-    }
-    const std::size_t start = FPos;
-    const TokenRef startToken = FToken;
-    const std::size_t mark = FOut.size();
+    if (FDepth >= kMaxMatchDepth || (node && FOpenNodes >= kMaxSyntaxDepth)) return FailTooDeep();
+    const Mark mark = Save();
     ++FDepth;
-    if (node) {
-        FOut.push_back({OutEntry::Kind::Open, &it.node, 0, {}});
-        ++FOpenNodes;
-    }
-    bool ok = MatchBody(it);
+    if (node) OpenNode(it);
+    const bool ok = MatchBody(it);
     if (node) --FOpenNodes;
     --FDepth;
     if (FAborted) return false;
     if (ok) {
-        // An item that consumed nothing starts (and ends) where the text before it ended.
-        const std::size_t at = FToken.start == startToken.start && FToken.end == startToken.end
-                                   ? start : R.SkipBlanks(start);
-        if (!it.add.empty()) EmitAdd(it, at);
-        if (node) {
-            FOut[mark].offset = at;
-            FOut.push_back({OutEntry::Kind::Close, &it.node, FToken.end, {}});
-        }
+        Produce(it, mark);
         return true;
     }
-    FPos = start;
-    FToken = startToken;
-    FOut.resize(mark);
-    if (it.error >= 0) RecordError(G.Message(it.error), start, it.term);
+    Restore(mark);
+    if (it.error >= 0) RecordError(G.Message(it.error), mark.pos, it.term);
     return false;
+}
+
+Matcher::Mark Matcher::Save() const { return {FPos, FToken, FOut.size()}; }
+
+void Matcher::Restore(Mark mark) {
+    FPos = mark.pos;
+    FToken = mark.token;
+    FOut.resize(mark.out);
+}
+
+bool Matcher::FailTooDeep() {
+    if (FDepth >= kMaxMatchDepth)
+        Fatal(scriptmsg::Format(scriptmsg::TooComplex, std::to_string(kMaxMatchDepth)), FPos);
+    else
+        Fatal(scriptmsg::Format(scriptmsg::NestingTooDeep, std::to_string(kMaxSyntaxDepth)), FPos);
+    return false;
+}
+
+void Matcher::OpenNode(const GrammarItem& it) {
+    FOut.push_back({OutEntry::Kind::Open, &it.node, 0, {}});
+    ++FOpenNodes;
+}
+
+// What a matched item writes: its `add` element and the end of its `node`.
+void Matcher::Produce(const GrammarItem& it, Mark mark) {
+    // An item that consumed nothing starts (and ends) where the text before it ended.
+    const bool consumed = FToken.start != mark.token.start || FToken.end != mark.token.end;
+    const std::size_t at = consumed ? R.SkipBlanks(mark.pos) : mark.pos;
+    if (!it.add.empty()) EmitAdd(it, at);
+    if (!it.node.empty()) {
+        FOut[mark.out].offset = at;
+        FOut.push_back({OutEntry::Kind::Close, &it.node, FToken.end, {}});
+    }
 }
 
 bool Matcher::MatchBody(const GrammarItem& it) {
@@ -149,18 +175,13 @@ bool Matcher::MatchBody(const GrammarItem& it) {
         }
         return it.kind == ItemKind::OptionalSwitch;
     case ItemKind::Optional: {
-        const std::size_t start = FPos;
-        const TokenRef startToken = FToken;
-        const std::size_t mark = FOut.size();
+        const Mark mark = Save();
         for (int child : it.children) {
             if (Match(child)) continue;
-            if (FAborted) return false;
-            FPos = start;
-            FToken = startToken;
-            FOut.resize(mark);
+            if (!FAborted) Restore(mark);
             break;
         }
-        return true;
+        return !FAborted;
     }
     case ItemKind::Loop:
     case ItemKind::OptionalLoop:
@@ -214,17 +235,13 @@ void Matcher::Consume(std::size_t start, std::size_t end, ItemKind kind) {
 bool Matcher::MatchLoop(const GrammarItem& it) {
     int count = 0;
     for (;;) {
-        const std::size_t start = FPos;
-        const TokenRef startToken = FToken;
-        const std::size_t mark = FOut.size();
+        const Mark mark = Save();
         FReps.push_back({++FNextRepId, FErrorSerial, it.forgetLast});
         bool ok = count == 0 || it.ch == 0 || MatchChar(it.ch, false);
         for (std::size_t i = 0; ok && i < it.children.size(); ++i) ok = Match(it.children[i]);
         if (FAborted) return false;
         if (!ok) {
-            FPos = start;
-            FToken = startToken;
-            FOut.resize(mark);
+            Restore(mark);
             const bool endsNormally = count > 0 || it.kind == ItemKind::OptionalLoop;
             EndRepetition(true, endsNormally);
             return !FAborted && endsNormally;
@@ -234,7 +251,7 @@ bool Matcher::MatchLoop(const GrammarItem& it) {
         ++count;
         // Without a separator to consume, a repetition that consumed nothing
         // would repeat for ever.
-        if (FPos == start && it.ch == 0) return true;
+        if (FPos == mark.pos && it.ch == 0) return true;
     }
 }
 
