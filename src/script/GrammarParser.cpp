@@ -13,22 +13,25 @@ namespace orv {
 namespace {
 
 constexpr const char* kExprElement = "expr";
-
-// What the matcher produces, in source order; turned into XML elements once
-// the parse has succeeded, so that backtracking only truncates a vector.
-struct OutEntry {
-    enum class Kind : std::uint8_t { Open, Close, Leaf };
-    Kind kind;
-    const std::string* name;
-    std::size_t offset;  // Open: first token; Close: end of the last token; Leaf: token start
-    std::string text;    // Leaf only
-};
+// Output entries reserved up front: about one per four bytes of source, up to this.
+constexpr std::size_t kOutReserve = 1 << 16;
 
 // The last token consumed: what an `add` writes, and where an `expr` ends.
 struct TokenRef {
     std::size_t start = 0;
     std::size_t end = 0;
     ItemKind kind = ItemKind::Char;
+};
+
+// What the matcher produces, in source order; turned into XML elements once
+// the parse has succeeded, so that backtracking only truncates a vector and
+// no text is copied for output that backtracking throws away.
+struct OutEntry {
+    enum class Kind : std::uint8_t { Open, Close, Leaf };
+    Kind kind;
+    const GrammarItem* item;  // its `node` names Open and Close, its `add` a Leaf
+    std::size_t offset;       // Open: first token; Close: end of the last token; Leaf: its place
+    TokenRef token;           // Leaf: the token whose text it takes (unless the item has addtext)
 };
 
 // The recorded error. `termRep` is the loop repetition that forgets it when
@@ -55,6 +58,7 @@ public:
         : G(grammar), R(text, grammar.Settings()), FStart(start), FPos(start) {
         FToken.start = FToken.end = start;
         FFarthest = start;
+        FOut.reserve(std::min<std::size_t>(text.size() / 4 + 16, kOutReserve));
     }
 
     ParseResult Run(int startItem);
@@ -145,7 +149,7 @@ bool Matcher::FailTooDeep() {
 }
 
 void Matcher::OpenNode(const GrammarItem& it) {
-    FOut.push_back({OutEntry::Kind::Open, &it.node, 0, {}});
+    FOut.push_back({OutEntry::Kind::Open, &it, 0, {}});
     ++FOpenNodes;
 }
 
@@ -157,7 +161,7 @@ void Matcher::Produce(const GrammarItem& it, Mark mark) {
     if (!it.add.empty()) EmitAdd(it, at);
     if (!it.node.empty()) {
         FOut[mark.out].offset = at;
-        FOut.push_back({OutEntry::Kind::Close, &it.node, FToken.end, {}});
+        FOut.push_back({OutEntry::Kind::Close, &it, FToken.end, {}});
     }
 }
 
@@ -257,7 +261,7 @@ bool Matcher::MatchLoop(const GrammarItem& it) {
 
 void Matcher::EmitAdd(const GrammarItem& it, std::size_t at) {
     if (IsToken(it.kind)) at = FToken.start;
-    FOut.push_back({OutEntry::Kind::Leaf, &it.add, at, it.hasAddText ? it.addText : TokenText(FToken)});
+    FOut.push_back({OutEntry::Kind::Leaf, &it, at, FToken});
 }
 
 std::string Matcher::TokenText(const TokenRef& token) const {
@@ -346,18 +350,18 @@ std::unique_ptr<TfrxXMLDocument> Matcher::BuildTree() const {
     for (const OutEntry& e : FOut) {
         switch (e.kind) {
         case OutEntry::Kind::Open: {
-            TfrxXMLItem& item = open.back()->NewChild(*e.name);
+            TfrxXMLItem& item = open.back()->NewChild(e.item->node);
             item.SetAttr("pos", FormatPos(R.PositionOf(e.offset)));
             open.push_back(&item);
             break;
         }
         case OutEntry::Kind::Close:
-            if (*e.name == kExprElement) open.back()->SetAttr("pos1", FormatPos(R.PositionOf(e.offset)));
+            if (e.item->node == kExprElement) open.back()->SetAttr("pos1", FormatPos(R.PositionOf(e.offset)));
             open.pop_back();
             break;
         case OutEntry::Kind::Leaf: {
-            TfrxXMLItem& item = open.back()->NewChild(*e.name);
-            item.SetAttr("text", e.text);
+            TfrxXMLItem& item = open.back()->NewChild(e.item->add);
+            item.SetAttr("text", e.item->hasAddText ? e.item->addText : TokenText(e.token));
             item.SetAttr("pos", FormatPos(R.PositionOf(e.offset)));
             break;
         }
