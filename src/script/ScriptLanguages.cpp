@@ -13,9 +13,9 @@ struct BuiltinLanguage {
 };
 
 const BuiltinLanguage kBuiltinLanguages[] = {
-    {"PascalScript", [] { return std::string(grammars::kPascalScript); }},
+    {"PascalScript", grammars::PascalScript},
     {"C++Script", grammars::CppScript},
-    {"BasicScript", [] { return std::string(grammars::kBasicScript); }},
+    {"BasicScript", grammars::BasicScript},
     {"JScript", grammars::JScript},
 };
 

@@ -1,13 +1,14 @@
 #include "script/grammars/BuiltinGrammars.h"
 
 namespace orv::grammars {
+namespace {
 
 // Line ends are tokens: every statement ends with one (the end of the text
 // counts as one). In the comments, [x] names the element a rule writes to the
 // syntax tree. Elements beyond the Pascal ones: [step] (the step of a FOR),
 // [delete]; an [exit] may hold the expression a RETURN gives back; an [init]
 // of a DIM belongs to the whole list.
-const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
+const std::string_view kRules = R"xml(<?xml version="1.0"?>
 <language text="BasicScript">
   <parser>
     <commentline1 text="'"/>
@@ -113,17 +114,15 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
       <char text=","/>
       <dimname err="err1"/>
     </optionalloop>
-    <optional>
-      <keyword text="as"/>
-      <ident add="type" err="err1"/>
-    </optional>
-    <optional>
-      <sequence node="init">
-        <char text="="/>
-        <expression err="err2"/>
-      </sequence>
-    </optional>
+    <optional><astype/></optional>
+    <optional><initvalue/></optional>
   </dimstmt>
+
+  <!-- AS type, the type as [type] -->
+  <astype>
+    <keyword text="as"/>
+    <ident add="type" err="err1"/>
+  </astype>
 
   <!-- name [ ( dims ) as [array] ] -->
   <dimname>
@@ -332,10 +331,7 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
     <keyword text="function"/>
     <ident add="name" err="err1"/>
     <optional><formalparameters/></optional>
-    <optional>
-      <keyword text="as"/>
-      <ident add="type" err="err1"/>
-    </optional>
+    <optional><astype/></optional>
     <eol err="err3"/>
     <lines/>
     <keyword text="end" err="err11"/>
@@ -365,16 +361,8 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
 
   <parametername node="var">
     <ident add="ident"/>
-    <optional>
-      <keyword text="as"/>
-      <ident add="type" err="err1"/>
-    </optional>
-    <optional>
-      <sequence node="init">
-        <char text="="/>
-        <expression err="err2"/>
-      </sequence>
-    </optional>
+    <optional><astype/></optional>
+    <optional><initvalue/></optional>
   </parametername>
 
   <!-- [assignstmt] [ SET ] designator = expression -->
@@ -389,31 +377,6 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
   <callstmt node="callstmt">
     <designator/>
   </callstmt>
-
-  <expression node="expr">
-    <simpleexpression/>
-    <optionalloop>
-      <relop/>
-      <simpleexpression err="err2"/>
-    </optionalloop>
-  </expression>
-
-  <simpleexpression>
-    <optional><char text="-" add="op" addtext="unminus"/></optional>
-    <term/>
-    <optionalloop>
-      <addop/>
-      <term err="err2"/>
-    </optionalloop>
-  </simpleexpression>
-
-  <term>
-    <factor/>
-    <optionalloop>
-      <mulop/>
-      <factor err="err2"/>
-    </optionalloop>
-  </term>
 
   <factor>
     <switch>
@@ -441,29 +404,6 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
       <anglebrackets/>
     </switch>
   </factor>
-
-  <anglebrackets node="dsgn">
-    <char text="&#60;" add="node" addtext="Get"/>
-    <frstring node="expr" add="string" err="err20"/>
-    <char text="&#62;" err="err20"/>
-  </anglebrackets>
-
-  <setconstructor node="set">
-    <setnode/>
-    <optionalloop>
-      <char text=","/>
-      <setnode err="err2"/>
-    </optionalloop>
-  </setconstructor>
-
-  <setnode>
-    <expression/>
-    <optional>
-      <char text="." add="range"/>
-      <char text="." skip="0"/>
-      <expression err="err2"/>
-    </optional>
-  </setnode>
 
   <relop>
     <switch>
@@ -521,16 +461,10 @@ const std::string_view kBasicScript = R"xml(<?xml version="1.0"?>
     </optionalloop>
   </designator>
 
-  <exprlist>
-    <optional>
-      <expression/>
-      <optionalloop>
-        <char text=","/>
-        <expression err="err2"/>
-      </optionalloop>
-    </optional>
-  </exprlist>
-</language>
 )xml";
+
+} // namespace
+
+std::string BasicScript() { return Assemble(kRules, {}); }
 
 } // namespace orv::grammars

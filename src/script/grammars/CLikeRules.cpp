@@ -9,30 +9,6 @@ namespace orv::grammars {
 // compound one (a += b, and a++ with the expression 1). [exit] may hold the
 // expression a return gives back.
 const std::string_view kCLikeRules = R"xml(
-  <expression node="expr">
-    <simpleexpression/>
-    <optionalloop>
-      <relop/>
-      <simpleexpression err="err2"/>
-    </optionalloop>
-  </expression>
-
-  <simpleexpression>
-    <optional><char text="-" add="op" addtext="unminus"/></optional>
-    <term/>
-    <optionalloop>
-      <addop/>
-      <term err="err2"/>
-    </optionalloop>
-  </simpleexpression>
-
-  <term>
-    <factor/>
-    <optionalloop>
-      <mulop/>
-      <factor err="err2"/>
-    </optionalloop>
-  </term>
 
   <factor>
     <switch>
@@ -60,29 +36,6 @@ const std::string_view kCLikeRules = R"xml(
       <anglebrackets/>
     </switch>
   </factor>
-
-  <anglebrackets node="dsgn">
-    <char text="&#60;" add="node" addtext="Get"/>
-    <frstring node="expr" add="string" err="err20"/>
-    <char text="&#62;" err="err20"/>
-  </anglebrackets>
-
-  <setconstructor node="set">
-    <setnode/>
-    <optionalloop>
-      <char text=","/>
-      <setnode err="err2"/>
-    </optionalloop>
-  </setconstructor>
-
-  <setnode>
-    <expression/>
-    <optional>
-      <char text="." add="range"/>
-      <char text="." skip="0"/>
-      <expression err="err2"/>
-    </optional>
-  </setnode>
 
   <relop>
     <switch>
@@ -141,16 +94,6 @@ const std::string_view kCLikeRules = R"xml(
     </optionalloop>
   </designator>
 
-  <exprlist>
-    <optional>
-      <expression/>
-      <optionalloop>
-        <char text=","/>
-        <expression err="err2"/>
-      </optionalloop>
-    </optional>
-  </exprlist>
-
   <!-- statements common to both languages -->
   <commonstmt>
     <switch>
@@ -207,6 +150,14 @@ const std::string_view kCLikeRules = R"xml(
     <char text=")" err="err7"/>
     <semicolon/>
   </dowhilestmt>
+
+  <!-- a declaration or a simple statement -->
+  <forinit>
+    <switch>
+      <vardeclaration/>
+      <simplestatement/>
+    </switch>
+  </forinit>
 
   <!-- [cforstmt] for ( [forinit] ; [ expression ] ; [forstep] ) statement -->
   <cforstmt node="cforstmt">

@@ -129,12 +129,7 @@ const std::string_view kHead = R"xml(<?xml version="1.0"?>
         <char text="]" err="err8"/>
       </sequence>
     </optional>
-    <optional>
-      <sequence node="init">
-        <char text="="/>
-        <expression err="err2"/>
-      </sequence>
-    </optional>
+    <optional><initvalue/></optional>
   </declarator>
 
   <statement>
@@ -152,19 +147,12 @@ const std::string_view kHead = R"xml(<?xml version="1.0"?>
   <semicolon>
     <char text=";" err="err5"/>
   </semicolon>
-
-  <forinit>
-    <switch>
-      <vardeclaration/>
-      <simplestatement/>
-    </switch>
-  </forinit>
 )xml";
 
 } // namespace
 
 std::string CppScript() {
-    return std::string(kHead) + std::string(kCLikeRules) + "</language>\n";
+    return Assemble(kHead, {kCLikeRules});
 }
 
 } // namespace orv::grammars

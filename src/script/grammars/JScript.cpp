@@ -85,12 +85,7 @@ const std::string_view kHead = R"xml(<?xml version="1.0"?>
 
   <declarator>
     <ident add="ident"/>
-    <optional>
-      <sequence node="init">
-        <char text="="/>
-        <expression err="err2"/>
-      </sequence>
-    </optional>
+    <optional><initvalue/></optional>
   </declarator>
 
   <!-- [with] with ( designator ) statement -->
@@ -122,19 +117,12 @@ const std::string_view kHead = R"xml(<?xml version="1.0"?>
   <semicolon>
     <optional><char text=";"/></optional>
   </semicolon>
-
-  <forinit>
-    <switch>
-      <vardeclaration/>
-      <simplestatement/>
-    </switch>
-  </forinit>
 )xml";
 
 } // namespace
 
 std::string JScript() {
-    return std::string(kHead) + std::string(kCLikeRules) + "</language>\n";
+    return Assemble(kHead, {kCLikeRules});
 }
 
 } // namespace orv::grammars

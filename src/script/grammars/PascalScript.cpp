@@ -1,10 +1,11 @@
 #include "script/grammars/BuiltinGrammars.h"
 
 namespace orv::grammars {
+namespace {
 
 // Rules as the language defines them; in the comments, [x] names the element
 // a rule writes to the syntax tree.
-const std::string_view kPascalScript = R"xml(<?xml version="1.0"?>
+const std::string_view kRules = R"xml(<?xml version="1.0"?>
 <language text="PascalScript">
   <parser>
     <commentline1 text="//"/>
@@ -144,38 +145,6 @@ const std::string_view kPascalScript = R"xml(<?xml version="1.0"?>
     </switch>
   </arraydim>
 
-  <!-- [init] = expression -->
-  <initvalue node="init">
-    <char text="="/>
-    <expression err="err2"/>
-  </initvalue>
-
-  <!-- [expr] simpleexpression { relop simpleexpression } -->
-  <expression node="expr">
-    <simpleexpression/>
-    <optionalloop>
-      <relop/>
-      <simpleexpression err="err2"/>
-    </optionalloop>
-  </expression>
-
-  <simpleexpression>
-    <optional><char text="-" add="op" addtext="unminus"/></optional>
-    <term/>
-    <optionalloop>
-      <addop/>
-      <term err="err2"/>
-    </optionalloop>
-  </simpleexpression>
-
-  <term>
-    <factor/>
-    <optionalloop>
-      <mulop/>
-      <factor err="err2"/>
-    </optionalloop>
-  </term>
-
   <factor>
     <switch>
       <designator/>
@@ -198,32 +167,6 @@ const std::string_view kPascalScript = R"xml(<?xml version="1.0"?>
       <anglebrackets/>
     </switch>
   </factor>
-
-  <!-- X in angle brackets: a call of Get with the raw text X as a string argument -->
-  <anglebrackets node="dsgn">
-    <char text="&#60;" add="node" addtext="Get"/>
-    <frstring node="expr" add="string" err="err20"/>
-    <char text="&#62;" err="err20"/>
-  </anglebrackets>
-
-  <!-- [set] setnode { , setnode } -->
-  <setconstructor node="set">
-    <setnode/>
-    <optionalloop>
-      <char text=","/>
-      <setnode err="err2"/>
-    </optionalloop>
-  </setconstructor>
-
-  <!-- expression [ .. expression ], the first period added as [range] -->
-  <setnode>
-    <expression/>
-    <optional>
-      <char text="." add="range"/>
-      <char text="." skip="0"/>
-      <expression err="err2"/>
-    </optional>
-  </setnode>
 
   <relop>
     <switch>
@@ -282,16 +225,6 @@ const std::string_view kPascalScript = R"xml(<?xml version="1.0"?>
       </switch>
     </optionalloop>
   </designator>
-
-  <exprlist>
-    <optional>
-      <expression/>
-      <optionalloop>
-        <char text=","/>
-        <expression err="err2"/>
-      </optionalloop>
-    </optional>
-  </exprlist>
 
   <statement>
     <optionalswitch>
@@ -492,7 +425,10 @@ const std::string_view kPascalScript = R"xml(<?xml version="1.0"?>
       <varlist/>
     </switch>
   </formalparam>
-</language>
 )xml";
+
+} // namespace
+
+std::string PascalScript() { return Assemble(kRules, {}); }
 
 } // namespace orv::grammars
