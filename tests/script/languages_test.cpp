@@ -89,7 +89,7 @@ TEST(LanguagesTest, AFaultyGrammarIsReportedWhenFirstUsed) {
 
 TEST(LanguagesTest, ALeftRecursiveGrammarEndsAtTheMatchDepthLimit) {
     ScriptLanguages::Instance().Register("Circle", Grammar("Circle", "<program><program/><char/></program>"));
-    EXPECT_EQ(ParseText("x", "Circle"), "error 1:1 Expression or statement too complex (more than 8192 grammar levels)");
+    EXPECT_EQ(ParseText("x", "Circle"), "error 1:1 Expression or statement too complex (more than 4096 grammar levels)");
 }
 
 // statement: ident ";" with the ";" reporting e1. A loop of statements ends

@@ -34,7 +34,7 @@ TEST(NestingTest, EveryKindOfNestingIsBounded) {
         {"begin x := " + Repeat("<", 100000), "PascalScript", "'>' expected"},
         // A negation nests grammar rules but no tree elements.
         {"begin x := " + Repeat("not ", 100000) + "a end.", "PascalScript",
-         "Expression or statement too complex (more than 8192 grammar levels)"},
+         "Expression or statement too complex (more than 4096 grammar levels)"},
         {Repeat("{ if (a) ", 100000), "C++Script", "Too many nested levels (more than 256)"},
         {Repeat("if a then\n", 100000), "BasicScript", "Too many nested levels (more than 256)"},
     };
