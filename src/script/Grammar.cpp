@@ -3,6 +3,7 @@
 #include "model/XmlDocument.h"
 #include "platform/Exception.h"
 #include "platform/Text.h"
+#include "platform/StringFormat.h"
 #include "script/ScriptMessages.h"
 
 #include <functional>
@@ -69,7 +70,7 @@ public:
 
 private:
     [[noreturn]] void Fail(const std::string& detail) const {
-        throw Exception(scriptmsg::Format(scriptmsg::GrammarInvalid, G.FLanguage, detail));
+        throw Exception(Format(scriptmsg::GrammarInvalid, {G.FLanguage, detail}));
     }
 
     void ReadParser(const TfrxXMLItem& parser) {
@@ -101,13 +102,13 @@ private:
     void ReadSetting(const std::string& name, const std::string& value) {
         LexicalSettings& s = G.FSettings;
         auto oneChar = [&](char& into) {
-            if (value.size() > 1) Fail(scriptmsg::Format(scriptmsg::GrammarBadSetting, name));
+            if (value.size() > 1) Fail(Format(scriptmsg::GrammarBadSetting, {name}));
             into = value.empty() ? 0 : value[0];
         };
         auto block = [&](std::pair<std::string, std::string>& into) {
             std::size_t comma = value.find(',');
             if (value.empty()) into = {};
-            else if (comma == std::string::npos || comma == 0) Fail(scriptmsg::Format(scriptmsg::GrammarBadSetting, name));
+            else if (comma == std::string::npos || comma == 0) Fail(Format(scriptmsg::GrammarBadSetting, {name}));
             else into = {value.substr(0, comma), value.substr(comma + 1)};
         };
         const struct {
@@ -146,7 +147,7 @@ private:
         for (int i = 0; i < root.ChildCount(); ++i) {
             const std::string& tag = root.ChildAt(i).TagName();
             if (SameText(tag, kParserElement) || SameText(tag, kTypesElement)) continue;
-            if (FindItemName(tag)) Fail(scriptmsg::Format(scriptmsg::GrammarReservedName, tag));
+            if (FindItemName(tag)) Fail(Format(scriptmsg::GrammarReservedName, {tag}));
             if (G.FRules.emplace(LowerCase(tag), static_cast<int>(G.FItems.size())).second) {
                 G.FItems.emplace_back();
                 FCompiled.push_back(false);
@@ -169,7 +170,7 @@ private:
             item.children = CompileChildren(element);
         } else {
             int rule = G.FindRule(element.TagName());
-            if (rule < 0) Fail(scriptmsg::Format(scriptmsg::GrammarUnknownRule, element.TagName()));
+            if (rule < 0) Fail(Format(scriptmsg::GrammarUnknownRule, {element.TagName()}));
             item = ReadItem(element, ItemKind::Rule);
             item.rule = rule;
         }
@@ -189,7 +190,7 @@ private:
         std::string text = element.GetAttr("text");
         if (kind == ItemKind::Char || IsLoop(kind)) {
             if (text.size() > 1 || (text.size() == 1 && !IsPunctuationChar(text[0])))
-                Fail(scriptmsg::Format(scriptmsg::GrammarBadChar, text));
+                Fail(Format(scriptmsg::GrammarBadChar, {text}));
             item.ch = text.empty() ? 0 : text[0];
         } else {
             item.text = text;
@@ -205,7 +206,7 @@ private:
         std::string err = element.GetAttr("err");
         if (!err.empty()) {
             auto found = FErrors.find(LowerCase(err));
-            if (found == FErrors.end()) Fail(scriptmsg::Format(scriptmsg::GrammarUnknownError, err));
+            if (found == FErrors.end()) Fail(Format(scriptmsg::GrammarUnknownError, {err}));
             item.error = found->second;
         }
         return item;
@@ -231,7 +232,7 @@ std::shared_ptr<const Grammar> Grammar::Compile(std::string_view language, std::
     try {
         grammar->FDocument->ReadFromStream(in);
     } catch (const TfrxInvalidXMLException& e) {
-        throw Exception(scriptmsg::Format(scriptmsg::GrammarInvalid, language, e.message()));
+        throw Exception(Format(scriptmsg::GrammarInvalid, {language, e.message()}));
     }
     TfrxXMLItem& root = grammar->FDocument->RootItem();
     Builder(*grammar).Build(root);

@@ -3,6 +3,7 @@
 #include "model/XmlDocument.h"
 #include "platform/Exception.h"
 #include "script/ScriptLimits.h"
+#include "platform/StringFormat.h"
 #include "script/ScriptMessages.h"
 
 #include <cstdint>
@@ -142,9 +143,9 @@ void Matcher::Restore(Mark mark) {
 
 bool Matcher::FailTooDeep() {
     if (FDepth >= kMaxMatchDepth)
-        Fatal(scriptmsg::Format(scriptmsg::TooComplex, std::to_string(kMaxMatchDepth)), FPos);
+        Fatal(Format(scriptmsg::TooComplex, {kMaxMatchDepth}), FPos);
     else
-        Fatal(scriptmsg::Format(scriptmsg::NestingTooDeep, std::to_string(kMaxSyntaxDepth)), FPos);
+        Fatal(Format(scriptmsg::NestingTooDeep, {kMaxSyntaxDepth}), FPos);
     return false;
 }
 
@@ -383,7 +384,7 @@ GrammarParser::GrammarParser(std::shared_ptr<const Grammar> grammar) : FGrammar(
 ParseResult GrammarParser::Parse(std::string_view text, std::size_t start, std::string_view startRule) const {
     int rule = FGrammar->FindRule(startRule);
     if (rule < 0)
-        throw Exception(scriptmsg::Format(scriptmsg::NoSuchRule, FGrammar->Language(), startRule));
+        throw Exception(Format(scriptmsg::NoSuchRule, {FGrammar->Language(), startRule}));
     ParseResult result = Matcher(*FGrammar, text, std::min(start, text.size())).Run(rule);
     result.grammar = FGrammar;
     return result;

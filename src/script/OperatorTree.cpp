@@ -3,6 +3,7 @@
 #include "model/XmlItem.h"
 #include "platform/Exception.h"
 #include "platform/Text.h"
+#include "platform/StringFormat.h"
 #include "script/ScriptMessages.h"
 
 namespace orv {
@@ -23,7 +24,7 @@ constexpr OperatorInfo kOperators[] = {
 constexpr const char* kOpElement = "op";
 
 [[noreturn]] void FailMalformed(const TfrxXMLItem& expr) {
-    throw Exception(scriptmsg::Format(scriptmsg::MalformedExpression, expr.GetAttr("pos")));
+    throw Exception(Format(scriptmsg::MalformedExpression, {expr.GetAttr("pos")}));
 }
 
 } // namespace

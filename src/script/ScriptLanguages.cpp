@@ -1,6 +1,7 @@
 #include "script/ScriptLanguages.h"
 
 #include "platform/Text.h"
+#include "platform/StringFormat.h"
 #include "script/ScriptMessages.h"
 #include "script/grammars/BuiltinGrammars.h"
 
@@ -82,7 +83,7 @@ ParseResult ParseScript(std::string_view source, std::string_view language, std:
     std::shared_ptr<const Grammar> grammar = ScriptLanguages::Instance().Find(language);
     if (!grammar) {
         ParseResult result;
-        result.error.message = scriptmsg::Format(scriptmsg::LanguageNotFound, language);
+        result.error.message = Format(scriptmsg::LanguageNotFound, {language});
         return result;
     }
     return GrammarParser(grammar).Parse(source, start, startRule);

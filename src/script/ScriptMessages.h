@@ -1,10 +1,8 @@
 // Fixed texts of the script parser that do not come from a grammar: the
 // registry's lookup failure, the parser's own limits, and faults of a
-// grammar document. Syntax messages proper are the grammars' own.
+// grammar document, as formats for Format (platform/StringFormat.h). Syntax
+// messages proper are the grammars' own.
 #pragma once
-
-#include <string>
-#include <string_view>
 
 namespace orv::scriptmsg {
 
@@ -12,8 +10,8 @@ namespace orv::scriptmsg {
 inline constexpr const char* LanguageNotFound = "Lenguaje '%s' no encontrado";
 
 // Completed with the limit.
-inline constexpr const char* NestingTooDeep = "Too many nested levels (more than %s)";
-inline constexpr const char* TooComplex = "Expression or statement too complex (more than %s grammar levels)";
+inline constexpr const char* NestingTooDeep = "Too many nested levels (more than %d)";
+inline constexpr const char* TooComplex = "Expression or statement too complex (more than %d grammar levels)";
 inline constexpr const char* TextAfterProgram = "Unexpected text after the end of the program";
 // An expr element whose operands and operators do not alternate; completed with its pos.
 inline constexpr const char* MalformedExpression = "Malformed expression at %s";
@@ -32,9 +30,5 @@ inline constexpr const char* GrammarUnknownError = "unknown error '%s'";
 inline constexpr const char* GrammarReservedName = "a rule may not be named '%s'";
 inline constexpr const char* GrammarBadChar = "'%s' is not one punctuation character";
 inline constexpr const char* GrammarBadSetting = "setting '%s' has an invalid value";
-
-// Replaces the first "%s" of a message with the text.
-std::string Format(std::string_view message, std::string_view text);
-std::string Format(std::string_view message, std::string_view first, std::string_view second);
 
 } // namespace orv::scriptmsg

@@ -8,9 +8,19 @@ namespace {
 
 const std::filesystem::path kTool = std::filesystem::path(ORVANTA_BINARY_DIR) / "report-tool";
 
-ProcessResult Tool(const std::vector<std::string>& args) {
-    return RunProcess(kTool, args, std::filesystem::temp_directory_path());
+// A folder of this test process's own for the captured output, so that tests
+// running side by side do not share files.
+const std::filesystem::path& WorkFolder() {
+    static const struct Folder {
+        std::filesystem::path path =
+            std::filesystem::temp_directory_path() / ("report-tool-test." + std::to_string(getpid()));
+        Folder() { std::filesystem::create_directories(path); }
+        ~Folder() { std::filesystem::remove_all(path); }
+    } folder;
+    return folder.path;
 }
+
+ProcessResult Tool(const std::vector<std::string>& args) { return RunProcess(kTool, args, WorkFolder()); }
 
 TEST(ReportToolParseTest, PrintsTheTreeAsXml) {
     ProcessResult r = Tool({"parse", "begin x := <Page#> + 1 end."});
@@ -30,7 +40,7 @@ TEST(ReportToolParseTest, OptionsChooseLanguageAndRule) {
 
 TEST(ReportToolParseTest, ReadsStandardInputForADash) {
     ProcessResult r = RunProcess("/bin/sh", {"-c", "printf 'begin\\r\\n  x := \\r\\nend.' | \"$0\" parse -", kTool.string()},
-                                 std::filesystem::temp_directory_path());
+                                 WorkFolder());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "3:1: Expression expected\n");
