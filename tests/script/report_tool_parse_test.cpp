@@ -1,5 +1,6 @@
 // report-tool parse run as a real process.
 #include "support/ProcessRunner.h"
+#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,8 @@ const std::filesystem::path kTool = std::filesystem::path(ORVANTA_BINARY_DIR) / 
 // A folder of this test process's own for the captured output, so that tests
 // running side by side do not share files.
 const std::filesystem::path& WorkFolder() {
-    static const struct Folder {
-        std::filesystem::path path =
-            std::filesystem::temp_directory_path() / ("report-tool-test." + std::to_string(getpid()));
-        Folder() { std::filesystem::create_directories(path); }
-        ~Folder() { std::filesystem::remove_all(path); }
-    } folder;
-    return folder.path;
+    static const TempFolder folder("report-tool-test");
+    return folder.Path();
 }
 
 ProcessResult Tool(const std::vector<std::string>& args) { return RunProcess(kTool, args, WorkFolder()); }
