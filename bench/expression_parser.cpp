@@ -43,27 +43,20 @@ std::string ScriptOf500Lines() {
     return text + "end.\r\n";
 }
 
-void BM_ParseMemoExpression(benchmark::State& state) {
+void ParseRepeatedly(benchmark::State& state, const std::string& source) {
     orv::ScriptLanguages::Instance().Find("PascalScript");  // compile the grammar once, outside the loop
     for (auto _ : state) {
-        orv::ParseResult r = orv::ParseScript(kMemoExpression);
+        orv::ParseResult r = orv::ParseScript(source);
         if (!r.Ok()) state.SkipWithError(r.error.message.c_str());
         benchmark::DoNotOptimize(r);
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * kMemoExpression.size()));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
 }
+
+void BM_ParseMemoExpression(benchmark::State& state) { ParseRepeatedly(state, kMemoExpression); }
 BENCHMARK(BM_ParseMemoExpression);
 
-void BM_ParseScriptOf500Lines(benchmark::State& state) {
-    const std::string script = ScriptOf500Lines();
-    orv::ScriptLanguages::Instance().Find("PascalScript");
-    for (auto _ : state) {
-        orv::ParseResult r = orv::ParseScript(script);
-        if (!r.Ok()) state.SkipWithError(r.error.message.c_str());
-        benchmark::DoNotOptimize(r);
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * script.size()));
-}
+void BM_ParseScriptOf500Lines(benchmark::State& state) { ParseRepeatedly(state, ScriptOf500Lines()); }
 BENCHMARK(BM_ParseScriptOf500Lines);
 
 } // namespace
