@@ -77,13 +77,6 @@ void ReadParamSettings(TDM1& dm) {
 
 } // namespace
 
-TDM1::TDM1() {
-    // Stored with the module; client character set WIN1252, read-only
-    // transactions and read-committed isolation are the connection's own.
-    ZConnection.SetProtocol(kDefaultProtocol);
-    ZConnection.SetPort(kDefaultPort);
-}
-
 void TDM1::ConnectDatabase() {
     WriteLog(msg::OpenConnection);
     OutputDir.clear();

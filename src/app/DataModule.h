@@ -1,20 +1,32 @@
-// The job's single data module: the log, the connection setup stage and the
-// order document stage, and everything they share for the life of the process.
+// The job's single data module: the connection, the order queries, the
+// report with its fallback page, the log, and the two stages of the job.
 #pragma once
 
+#include "model/Persistent.h"
 #include "platform/ZConnection.h"
+#include "platform/ZQuery.h"
 
+#include <cstdint>
+#include <istream>
 #include <string>
 #include <string_view>
 
 namespace orv {
 
-class TDM1 {
+class TfrxReport;
+
+// The outcome of one template retrieval.
+struct TDocumentoCargado {
+    bool Cargado = false;
+    std::int32_t TipoDoc = -1;
+    std::string Nombre;
+};
+
+class TDM1 : public TComponent {
 public:
     // Created with the stored composition, the connection closed.
     TDM1();
-    TDM1(const TDM1&) = delete;
-    TDM1& operator=(const TDM1&) = delete;
+    ~TDM1() override;
 
     // Writes one line to the log file (or to standard output while the log
     // file is not yet known); nothing at all unless logging is on.
@@ -29,11 +41,38 @@ public:
     // Runs when the module is destroyed at shutdown: closes the connection.
     void DataModuleDestroy();
 
+    // 10001 for the order document type, -1 for any other.
+    std::int32_t GetDocumentTypeCode() const;
+    // Fetches the template named by TemplateName into Report.
+    void LoadTemplate();
+    // Never fails: every error is logged and counted in ErrorFlag.
+    TDocumentoCargado LoadTemplateFromDatabase(std::int32_t code, const std::string& name, TfrxReport& report);
+    // Replaces the text of the memo of that name; nothing when there is none.
+    void SetMemoText(const std::string& objectName, const std::string& text);
+
     TZConnection ZConnection;
+    TZQuery zqPedido{ZConnection};
+    TZQuery zqPedidoDetalle{ZConnection};
+    TZQuery zqEmpresa{ZConnection};
+    TfrxReport* Report = nullptr;  // owned by the module as a component
 
     std::string IniFileName;
     std::string LogFileName;
     std::string OutputDir;
+    std::string PdfFileName;
+    TDocumentoCargado LoadedDocument;
+
+private:
+    void LookUpUser();
+    void ListPrinters();
+    void OpenOrderQueries();
+    // Loads a template blob; false (with the reason in `error`) when the
+    // bytes are no template at all.
+    bool LoadReportFromStream(std::istream& stream, std::string& error);
 };
+
+// Puts the module's stored design into a report: the page that says no
+// document was selected.
+void BuildFallbackReport(TfrxReport& report);
 
 } // namespace orv

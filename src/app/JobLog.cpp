@@ -1,3 +1,5 @@
+// The job log: one line at a time, to standard output until the log file
+// is known, then appended to it with its own open and close.
 #include "app/DataModule.h"
 
 #include "app/Config.h"
@@ -52,7 +54,5 @@ void TDM1::WriteLog(std::string_view message) {
 void TDM1::ResetLog() {
     CloseOrThrow(OpenOrThrow(LogFileName, "wb"), LogFileName);
 }
-
-void TDM1::PrintDocument() {}
 
 } // namespace orv

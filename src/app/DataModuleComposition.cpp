@@ -1,0 +1,93 @@
+// The data module as it is stored: connection settings, the three order
+// queries with their statements, and the report with its fallback page.
+#include "app/DataModule.h"
+
+#include "model/Bands.h"
+#include "model/Pages.h"
+#include "model/Report.h"
+#include "model/Views.h"
+#include "platform/Text.h"
+
+namespace orv {
+namespace {
+
+constexpr const char* kStoredProtocol = "firebird-3.0";
+constexpr int kStoredPort = 3055;
+
+// Statements as stored, line by line; trailing blanks belong to the lines.
+constexpr const char* kPedidoSql =
+    "SELECT T1.*,\r\n"
+    "T2.NOMBRE AS CLIENTENOMBRE, T2.RAZONSOCIAL AS CLIENTERAZONSOCIAL,\r\n"
+    "T2.SIGLA AS CLIENTESIGLA, T2.DOMICILIO AS CLIENTEDOMICILIO,\r\n"
+    "T2.NUMERO AS CLIENTENUMERO, T2.ESCALERA AS CLIENTEESCALERA,\r\n"
+    "T2.PISO AS CLIENTEPISO, T2.PUERTA AS CLIENTEPUERTA, T2.MANO AS CLIENTEMANO,\r\n"
+    "T2.CODIGOPOSTAL AS CLIENTECODIGOPOSTAL, T2.POBLACION AS CLIENTEPOBLACION,\r\n"
+    "T2.PROVINCIA AS CLIENTEPROVINCIA, T2.PAIS AS CLIENTEPAIS, T2.NIF AS CLIENTENIF\r\n"
+    "FROM APKPEDIDOS T1\r\n"
+    "LEFT JOIN CLIENTES T2 ON T1.EMPRESA = T2.EMPRESA AND T1.CLIENTE = T2.CLIENTE AND T1.OBRA = T2.OBRA  \r\n"
+    "WHERE T1.EMPRESA = :EMPRESA AND\r\n"
+    "T1.PROVEEDOR = :PROVEEDOR  AND T1. PEDIDO = :PEDIDO";
+
+constexpr const char* kPedidoDetalleSql =
+    "SELECT T1.* , T2.DESCRIPCION\r\n"
+    "FROM APKPEDIDODETALLE T1\r\n"
+    "LEFT JOIN ARTICULOS T2 ON T1.EMPRESA = T2.EMPRESA AND T1.ARTICULO = T2.ARTICULO\r\n"
+    "WHERE T1.EMPRESA = :EMPRESA AND \r\n"
+    "T1.PROVEEDOR = :PROVEEDOR  AND \r\n"
+    "T1.PEDIDO = :PEDIDO";
+
+constexpr const char* kEmpresaSql = "SELECT * FROM SISTEMAEMPRESAS WHERE EMPRESA = :EMPRESA";
+
+constexpr const char* kFallbackText = "NO HAY DOCUMENTO SELECCIONADO";
+constexpr TColor kRed = 255;
+
+} // namespace
+
+void BuildFallbackReport(TfrxReport& report) {
+    report.Clear();
+    report.ReportOptions.Name = "Orvanta m\xF3vil";
+    report.PrintOptions.Printer = "Por defecto";
+    report.PrintOptions.PrintOnSheet = 0;
+
+    auto* data = new TfrxDataPage(&report);
+    data->SetName("Data");
+
+    auto* page = new TfrxReportPage(&report);
+    page->SetName("Page1");
+    page->SetPaperSize(9);
+    page->LeftMargin = page->RightMargin = page->TopMargin = page->BottomMargin = 10;
+
+    auto* memo = new TfrxMemoView(page);
+    memo->SetName("Memo1");
+    memo->SetBounds(142.5L, 120.83333334L, 440.83333333L, 77.5L);
+    memo->SetAnsiText(kFallbackText);
+    memo->HAlign = haCenter;
+    memo->VAlign = vaCenter;
+    TFont font;
+    font.SetName("Consolas");
+    font.SetHeight(-29);
+    font.SetColor(kRed);
+    memo->SetFont(font);
+}
+
+TDM1::TDM1() : TComponent(nullptr) {
+    SetName("DM1");
+    // Client character set WIN1252, read-only transactions and read-committed
+    // isolation are the connection component's own settings.
+    ZConnection.SetProtocol(kStoredProtocol);
+    ZConnection.SetPort(kStoredPort);
+    zqPedido.SetSQL(kPedidoSql);
+    zqPedidoDetalle.SetSQL(kPedidoDetalleSql);
+    zqEmpresa.SetSQL(kEmpresaSql);
+
+    Report = new TfrxReport(this);
+    Report->SetName("Report");
+    BuildFallbackReport(*Report);
+}
+
+TDM1::~TDM1() {
+    // The report reads the queries through its datasets: it goes first.
+    DestroyComponents();
+}
+
+} // namespace orv
