@@ -33,6 +33,8 @@ template_row() { # id tipodoc nombre file
 }
 {
     template_row 1 10001 Pedido "$root/templates/pedido.xml"
+    # A row whose design is no template at all, for the job's failure path.
+    template_row 2 10001 Roto <(printf 'Esto no es un formulario.')
     echo "COMMIT;"
 } >>"$tmp.sql"
 
