@@ -14,6 +14,7 @@
 namespace orv {
 
 class TfrxReport;
+class TfrxPDFExport;
 
 // The outcome of one template retrieval.
 struct TDocumentoCargado {
@@ -54,18 +55,22 @@ public:
     TZQuery zqPedido{ZConnection};
     TZQuery zqPedidoDetalle{ZConnection};
     TZQuery zqEmpresa{ZConnection};
-    TfrxReport* Report = nullptr;  // owned by the module as a component
+    // Owned by the module as components.
+    TfrxPDFExport* PDFExport = nullptr;
+    TfrxReport* Report = nullptr;
 
     std::string IniFileName;
     std::string LogFileName;
     std::string OutputDir;
-    std::string PdfFileName;
     TDocumentoCargado LoadedDocument;
 
 private:
     void LookUpUser();
     void ListPrinters();
     void OpenOrderQueries();
+    // Prepares the report twice and exports the second result; a failed
+    // export is logged and answered with 1.
+    void PrepareAndExport();
     // Loads a template blob; false (with the reason in `error`) when the
     // bytes are no template at all.
     bool LoadReportFromStream(std::istream& stream, std::string& error);

@@ -6,6 +6,7 @@
 #include "model/Pages.h"
 #include "model/Report.h"
 #include "model/Views.h"
+#include "pdf/PdfExport.h"
 #include "platform/Text.h"
 
 namespace orv {
@@ -79,6 +80,17 @@ TDM1::TDM1() : TComponent(nullptr) {
     zqPedido.SetSQL(kPedidoSql);
     zqPedidoDetalle.SetSQL(kPedidoDetalleSql);
     zqEmpresa.SetSQL(kEmpresaSql);
+
+    PDFExport = new TfrxPDFExport(this);
+    PDFExport->SetName("PDFExport");
+    PDFExport->ShowDialog = false;
+    PDFExport->ShowProgress = false;
+    PDFExport->OverwritePrompt = false;
+    PDFExport->UseFileCache = true;
+    PDFExport->DataOnly = false;
+    PDFExport->EmbeddedFonts = true;
+    PDFExport->Author = u"Orvanta";
+    PDFExport->Subject = u"Orvanta PDF export";
 
     Report = new TfrxReport(this);
     Report->SetName("Report");

@@ -6,6 +6,7 @@
 #include "app/Config.h"
 #include "app/JobMessages.h"
 #include "model/Report.h"
+#include "pdf/PdfExport.h"
 #include "platform/Paths.h"
 #include "platform/Printers.h"
 #include "platform/Text.h"
@@ -20,6 +21,7 @@ constexpr std::int32_t kOrderDocumentCode = 10001;
 constexpr std::int32_t kUnknownDocumentCode = -1;
 constexpr const char* kOrderDocumentType = "ctPedidoTradevo";
 constexpr const char* kDefaultPdfName = "comprobante.pdf";
+constexpr const char* kExportFailed = "No se ha podido generar el PDF";
 
 // The name travels as a parameter, never pasted into the statement; the cast
 // keeps a name longer than the column a plain mismatch, as a literal would be.
@@ -87,8 +89,21 @@ void TDM1::PrintDocument() {
     WriteLog(msg::Printing);
     OpenOrderQueries();
     const std::string fileName = JobParams.Values("filename");
-    PdfFileName = OutputDir + (fileName.empty() ? kDefaultPdfName : fileName);
-    WriteLog(msg::PdfWritten);
+    PDFExport->FileName = OutputDir + (fileName.empty() ? kDefaultPdfName : fileName);
+    PrepareAndExport();
+}
+
+void TDM1::PrepareAndExport() {
+    Report->PrepareDocument(true);
+    Report->PrepareDocument(true);
+    if (Report->ExportDocument(PDFExport)) {
+        WriteLog(msg::PdfWritten);
+        return;
+    }
+    // The caller must not take a missing or stale file for the order.
+    const TStringList& errors = Report->Errors();
+    WriteLog(errors.Count() ? errors[errors.Count() - 1] : std::string(kExportFailed));
+    ErrorFlag = 1;
 }
 
 } // namespace orv

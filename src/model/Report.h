@@ -17,6 +17,7 @@
 namespace orv {
 
 class TfrxReport;
+class TfrxCustomExportFilter;
 
 // One entry of a report's dataset list.
 class TfrxDataSetItem : public TfrxCollectionItem {
@@ -81,6 +82,12 @@ public:
     // Back to an empty report: pages and components destroyed (those from
     // an ancestor report excepted), lists emptied, settings of a new report.
     void Clear() override;
+
+    // Turns the template and its datasets into prepared pages; true when the
+    // run ended and no error was collected.
+    bool PrepareDocument(bool DiscardPrevious = true);
+    // Hands the prepared pages to an export filter; false when nothing was exported.
+    bool ExportDocument(TfrxCustomExportFilter* filter);
 
     // The sorted list of distinct error texts (letter case ignored).
     const TStringList& Errors() const { return FErrors; }
