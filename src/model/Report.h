@@ -42,6 +42,18 @@ public:
     static const TClassInfo& StaticClass();
     TfrxReport* Report() const { return FReport; }
 
+    // Adds an item at the end, even for a dataset already listed.
+    void AppendDataset(TfrxDataSet* dataSet);
+    // Tells each listed dataset its report and attaches it.
+    void AttachAll();
+    // Detaches every listed dataset, also when one of them fails; the first
+    // failure is raised afterwards.
+    void DetachAll();
+    // The first item of that dataset, or of that user name (letter case
+    // ignored); none when there is none.
+    TfrxDataSetItem* ItemOfDataSet(const TfrxDataSet* dataSet) const;
+    TfrxDataSetItem* ItemByUserName(std::string_view name) const;
+
 private:
     TfrxReport* FReport;
 };
@@ -94,6 +106,17 @@ public:
     void AddError(const std::string& text);
     void ClearErrors() { FErrors.Clear(); }
 
+    // The first dataset of the list whose user name is alias (letter case
+    // ignored); items without a dataset are skipped.
+    TfrxDataSet* GetDataset(std::string_view alias) const;
+    // Splits Dataset."Field" at the first period followed by a double quote;
+    // both parts empty when the text has none.
+    struct TfrxDataSetAndField {
+        TfrxDataSet* DataSet = nullptr;
+        std::string Field;
+    };
+    TfrxDataSetAndField GetDataSetAndField(std::string_view text) const;
+
     const std::string& Version() const { return FVersion; }
     TfrxDataSet* DataSet() const { return FDataSet.DataSet(); }
     void SetDataSet(TfrxDataSet* value) { FDataSet.SetDataSet(value); }
@@ -121,6 +144,9 @@ public:
     std::string OnStartReport;
     std::string OnStopReport;
     std::string OnReportPrint;
+    // The band or view whose expressions are being evaluated; error texts
+    // begin with it.
+    std::string CurrentObjectName;
     // The names of the system variables that expressions can use.
     TStringList SystemVariableNames;
 

@@ -6,6 +6,7 @@
 #include "platform/FormatSettings.h"
 #include "platform/ZConnection.h"
 #include "support/DemoDatabase.h"
+#include "support/OrderQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -14,12 +15,7 @@ namespace {
 
 class ZQueryTest : public testing::Test {
 protected:
-    ZQueryTest() {
-        connection.SetDatabase(db.Path());
-        connection.SetProtocol("firebird-3.0");
-        connection.SetUser(kJobLogin.User);
-        connection.SetPassword(kJobLogin.Password);
-    }
+    ZQueryTest() { db.SetUpEmbedded(connection); }
 
     // The error text of running `action`, or "(no error)".
     template <class F>
@@ -55,31 +51,8 @@ TEST_F(ZQueryTest, TheOrderStatementsFindTheDemoOrderWithEveryReportedField) {
         std::vector<std::string> fields;
     };
     const StatementCase cases[] = {
-        {"SELECT T1.*,\nT2.NOMBRE AS CLIENTENOMBRE, T2.RAZONSOCIAL AS CLIENTERAZONSOCIAL,\n"
-         "T2.SIGLA AS CLIENTESIGLA, T2.DOMICILIO AS CLIENTEDOMICILIO,\n"
-         "T2.NUMERO AS CLIENTENUMERO, T2.ESCALERA AS CLIENTEESCALERA,\n"
-         "T2.PISO AS CLIENTEPISO, T2.PUERTA AS CLIENTEPUERTA, T2.MANO AS CLIENTEMANO,\n"
-         "T2.CODIGOPOSTAL AS CLIENTECODIGOPOSTAL, T2.POBLACION AS CLIENTEPOBLACION,\n"
-         "T2.PROVINCIA AS CLIENTEPROVINCIA, T2.PAIS AS CLIENTEPAIS, T2.NIF AS CLIENTENIF\n"
-         "FROM APKPEDIDOS T1\n"
-         "LEFT JOIN CLIENTES T2 ON T1.EMPRESA = T2.EMPRESA AND T1.CLIENTE = T2.CLIENTE AND T1.OBRA = T2.OBRA  \n"
-         "WHERE T1.EMPRESA = :EMPRESA AND\nT1.PROVEEDOR = :PROVEEDOR  AND T1. PEDIDO = :PEDIDO",
-         1,
-         {"EMPRESA", "PEDIDO", "PROVEEDOR", "FECHA", "HORA", "CLIENTE", "OBRA", "OBSERVACIONES", "FECHAHORALTA",
-          "FECHAHORMODIFICACION", "ESTADO", "ESTADOSITUACION", "USUARIOALTA", "USUARIOFECHAALTA", "USUARIOHORAALTA",
-          "USUARIOMODIFICACION", "USUARIOFECHAMODIFICACION", "USUARIOHORAMODIFICACION", "CLIENTENOMBRE",
-          "CLIENTERAZONSOCIAL", "CLIENTESIGLA", "CLIENTEDOMICILIO", "CLIENTENUMERO", "CLIENTEESCALERA", "CLIENTEPISO",
-          "CLIENTEPUERTA", "CLIENTEMANO", "CLIENTECODIGOPOSTAL", "CLIENTEPOBLACION", "CLIENTEPROVINCIA", "CLIENTEPAIS",
-          "CLIENTENIF"}},
-        {"SELECT T1.* , T2.DESCRIPCION\nFROM APKPEDIDODETALLE T1\n"
-         "LEFT JOIN ARTICULOS T2 ON T1.EMPRESA = T2.EMPRESA AND T1.ARTICULO = T2.ARTICULO\n"
-         "WHERE T1.EMPRESA = :EMPRESA AND \nT1.PROVEEDOR = :PROVEEDOR  AND \nT1.PEDIDO = :PEDIDO",
-         30,
-         {"EMPRESA", "PEDIDO", "PROVEEDOR", "LINEA", "ARTICULO", "UNIDADES", "NUMEROMULTIPLOS", "MULTIPLO1",
-          "MULTIPLO2", "MULTIPLO3", "CANTIDAD", "PRECIO", "DESCUENTO1", "DESCUENTO2", "DESCUENTO3", "IMPORTE",
-          "OBSERVACIONES", "TALLA", "COLOR", "FECHAHORALTA", "FECHAHORMODIFICACION", "DESCUENTO4", "DESCUENTO5",
-          "PORCIVA", "CUOTAIVA", "PORCRECARGO", "CUOTARECARGO", "PORCRETENCION", "CUOTARETENCION", "BASEIMPONIBLE",
-          "IMPORTEBRUTO", "FORMATO", "ESTADO", "DESCRIPCION"}},
+        {kPedidoSql, 1, kCabeceraFields},
+        {kPedidoDetalleSql, 30, kDetalleFields},
     };
     for (const StatementCase& c : cases) {
         OpenOrder(c.sql);
@@ -87,7 +60,7 @@ TEST_F(ZQueryTest, TheOrderStatementsFindTheDemoOrderWithEveryReportedField) {
         for (const std::string& field : c.fields) EXPECT_NE(q.FindField(field), nullptr) << field;
         q.Close();
     }
-    q.SetSQL("SELECT * FROM SISTEMAEMPRESAS WHERE EMPRESA = :EMPRESA");
+    q.SetSQL(kEmpresaSql);
     q.ParamByName("EMPRESA").SetAsInteger(1);
     q.Open();
     EXPECT_EQ(q.FieldByName("nombre").AsString(), "Suministros Pe\xF1" "alara");

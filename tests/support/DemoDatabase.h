@@ -2,6 +2,7 @@
 // (scripts/firebird-server.sh), with the logins the server knows.
 #pragma once
 
+#include "platform/ZConnection.h"
 #include "support/TempFolder.h"
 
 #include <filesystem>
@@ -28,6 +29,14 @@ public:
     DemoDatabaseCopy() { std::filesystem::copy_file(kDemoDatabase, Path()); }
 
     std::string Path() const { return (FDir.Path() / "orvanta.fdb").string(); }
+
+    // Points the connection at this copy, embedded, with the job's login.
+    void SetUpEmbedded(TZConnection& connection) const {
+        connection.SetDatabase(Path());
+        connection.SetProtocol("firebird-3.0");
+        connection.SetUser(kJobLogin.User);
+        connection.SetPassword(kJobLogin.Password);
+    }
 
 private:
     TempFolder FDir{"orvanta-db"};
