@@ -205,6 +205,28 @@ TEST_F(DBDatasetTest, ExactDecimalsReadAsCurrencyOnlyWhenAsked)
     }
 }
 
+// Column kinds that the order tables lack, each with the value kind it reads as.
+TEST_F(DBDatasetTest, EveryColumnKindReadsAsItsValueKind)
+{
+    TZQueryComponent kinds(nullptr, connection);
+    kinds.SetSQL("SELECT CAST(9000000000 AS BIGINT) AS GRANDE, TRUE AS SI, CAST(2.5 AS DOUBLE PRECISION) AS RATIO, "
+                 "CAST(-7 AS SMALLINT) AS PEQUE, CAST(NULL AS BIGINT) AS NADA, "
+                 "CAST(1.23455 AS NUMERIC(18,5)) AS FINO FROM RDB$DATABASE");
+    TfrxDBDataset ds(nullptr);
+    ds.SetUserName("Tipos");
+    ds.SetDataSet(&kinds);
+    ds.BCDToCurrency = true;
+    ds.First();
+    EXPECT_EQ(ds.Value("GRANDE"), Value(std::int64_t{9000000000}));
+    EXPECT_EQ(ds.Value("SI"), Value(true));
+    EXPECT_EQ(ds.Value("RATIO"), Value(2.5));
+    EXPECT_EQ(ds.Value("PEQUE"), Value(std::int32_t{-7}));
+    EXPECT_TRUE(ds.Value("NADA").IsNull());
+    EXPECT_EQ(ds.Value("FINO"), Value(Currency{12346})) << "four decimals, the half to the even neighbour";
+    EXPECT_EQ(ds.FieldType("SI"), fftBoolean);
+    EXPECT_EQ(ds.DisplayWidth("GRANDE"), 15);
+}
+
 TEST_F(DBDatasetTest, DisplayTextsAreTheFieldsTextsAsWideText)
 {
     GoToLine(1);
