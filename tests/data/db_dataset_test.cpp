@@ -375,6 +375,15 @@ TEST_F(DBDatasetTest, AttachingTwiceKeepsTheSourceHandlersAndDetachingPutsThemBa
     dsEmpresa.Detach();
     EXPECT_FALSE(zqEmpresa.AfterOpen);
     EXPECT_FALSE(zqEmpresa.BeforeClose);
+
+    // A dataset destroyed while attached gives the handlers back too.
+    {
+        TfrxDBDataset passing(nullptr);
+        passing.SetDataSet(&zqPedidoDetalle);
+        passing.Attach();
+    }
+    zqPedidoDetalle.Close();
+    EXPECT_EQ(closing, 3);
 }
 
 TEST_F(DBDatasetTest, DetachClosesTheSourceOnlyWhenAsked)
