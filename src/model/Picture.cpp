@@ -55,7 +55,7 @@ bool IsPictureClass(std::string_view graphicClass)
 const TClassInfo& TPicture::StaticClass()
 {
     static const auto info = MakeClass<TPicture>("TPicture", &TPersistent::StaticClass(), [](auto& b) {
-        b.Binary("Data", [](const TPicture& p) { return p.SaveData(); },
+        b.Binary("Data", [](const TPicture& p) { return p.Empty() ? std::string() : p.SaveData(); },
                  [](TPicture& p, std::string_view d) { p.LoadData(d); });
     });
     return *info;
