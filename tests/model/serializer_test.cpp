@@ -346,6 +346,36 @@ TEST(Serializer, TheWrittenDocumentHasTheTemplateShape)
     EXPECT_NE(text.find(" ReportOptions.Picture.PropData=\"0444617461"), std::string::npos);
 }
 
+TEST(Serializer, TheDemoOrderTemplateLoadsAndWritesBackStably)
+{
+    std::ifstream in(std::string(ORVANTA_SOURCE_DIR) + "/templates/pedido.xml", std::ios::binary);
+    const std::string original{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    ASSERT_FALSE(original.empty());
+    TComponent module(nullptr);
+    for (const char* name : {"dsPedido", "dsPedidoDetalle", "dsEmpresa"})
+        (new TfrxDataSet(&module))->SetName(name);
+    auto* report = new TfrxReport(&module);
+    Load(*report, original);
+    EXPECT_EQ(ErrorLines(*report), std::vector<std::string>{});
+    ASSERT_EQ(report->Datasets.Count(), 3u);
+    EXPECT_EQ(report->Datasets[1].DataSet(), module.FindComponent("dsPedidoDetalle"));
+    auto* master = dynamic_cast<TfrxMasterData*>(report->FindObject("MasterData1"));
+    ASSERT_NE(master, nullptr);
+    EXPECT_EQ(master->DataSet(), module.FindComponent("dsPedidoDetalle"));
+    auto* heading = dynamic_cast<TfrxMemoView*>(report->FindObject("mCabArticulo"));
+    ASSERT_NE(heading, nullptr);
+    EXPECT_EQ(heading->Text(), u"Art\u00EDculo\r\n");
+    EXPECT_EQ(heading->Fill().ClassInfo().Name(), "TfrxBrushFill");
+    EXPECT_EQ(heading->Color(), 14211288);
+    EXPECT_EQ(heading->Frame.Typ, TfrxFrameTypes{ftBottom});
+
+    const std::string written = Save(*report);
+    auto* again = new TfrxReport(&module);
+    Load(*again, written);
+    EXPECT_EQ(Save(*again), written);
+    EXPECT_EQ(DumpTree(*again), DumpTree(*report));
+}
+
 // --- the expected text of a small tree ---
 
 TEST(Serializer, WritesASmallTreeAsExpected)
