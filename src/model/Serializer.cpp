@@ -335,7 +335,7 @@ void TfrxXMLSerializer::WriteRootComponent(TfrxComponent& root, bool saveChildre
         OnWriteCustomData(rootItem->NewChild(std::string(CustomDataTag)));
     if (document) {
         if (!FOut)
-            throw Exception("No stream to write the document to");
+            throw Exception(msg::NoStreamToWrite);
         document->WriteToStream(*FOut);
     }
 }
@@ -348,7 +348,7 @@ std::string TfrxXMLSerializer::ComponentToElementText(TfrxComponent& component)
 void TfrxXMLSerializer::WriteComponentTag(TfrxComponent& component)
 {
     if (!FOut)
-        throw Exception("No stream to write the tag to");
+        throw Exception(msg::NoStreamToWrite);
     *FOut << '<' << ComponentToElementText(component) << "/>";
 }
 
@@ -521,7 +521,7 @@ void TfrxXMLSerializer::ReadRootComponent(TfrxComponent& root, TfrxXMLItem* root
     std::unique_ptr<TfrxXMLDocument> document;
     if (!rootItem) {
         if (!FIn)
-            throw Exception("No stream to read the document from");
+            throw Exception(msg::NoStreamToRead);
         document = std::make_unique<TfrxXMLDocument>();
         document->ReadFromStream(*FIn);
         StringsAreLegacy = document->LegacyStrings();

@@ -6,17 +6,9 @@ namespace orv {
 namespace {
 
 constexpr std::size_t kCountSize = 4;
+constexpr const char* kInvalidName = "Invalid binary property name '";
+constexpr const char* kTooLarge = " is too large for a binary property";
 constexpr char kHexDigits[] = "0123456789ABCDEF";
-
-void PutUint32(std::string& out, std::uint32_t v) {
-    for (std::size_t i = 0; i < kCountSize; ++i) out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::uint32_t GetUint32(std::string_view in) {
-    std::uint32_t v = 0;
-    for (std::size_t i = kCountSize; i-- > 0;) v = (v << 8) | static_cast<unsigned char>(in[i]);
-    return v;
-}
 
 int HexValue(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -27,15 +19,24 @@ int HexValue(char c) {
 
 }  // namespace
 
+void PutUint32LE(std::string& out, std::uint32_t value) {
+    for (std::size_t i = 0; i < kCountSize; ++i) out += static_cast<char>((value >> (8 * i)) & 0xFF);
+}
+
+std::uint32_t GetUint32LE(std::string_view in) {
+    std::uint32_t v = 0;
+    for (std::size_t i = kCountSize; i-- > 0;) v = (v << 8) | static_cast<unsigned char>(in[i]);
+    return v;
+}
+
 void TBinaryPropertyWriter::WriteBinary(std::string_view name, std::string_view data) {
     if (name.empty() || name.size() > kMaxBinaryPropertyName)
-        throw Exception("Invalid binary property name '" + std::string(name) + "'");
-    if (data.size() > kMaxBinaryPropertySize)
-        throw Exception("Binary property " + std::string(name) + " is larger than 4 GiB");
+        throw Exception(kInvalidName + std::string(name) + "'");
+    if (data.size() > kMaxBinaryPropertySize) throw Exception(std::string(name) + kTooLarge);
     FData += static_cast<char>(name.size());
     FData += name;
     FData += static_cast<char>(TValueType::vaBinary);
-    PutUint32(FData, static_cast<std::uint32_t>(data.size()));
+    PutUint32LE(FData, static_cast<std::uint32_t>(data.size()));
     FData += data;
 }
 
@@ -58,7 +59,7 @@ bool TBinaryPropertyReader::Next(TBinaryProperty& property) {
     FPos += 1 + nameLength;
     const auto type = static_cast<TValueType>(static_cast<unsigned char>(FBlock[FPos++]));
     if (type != TValueType::vaBinary || FBlock.size() - FPos < kCountSize) return Fail();
-    const std::uint32_t count = GetUint32(FBlock.substr(FPos, kCountSize));
+    const std::uint32_t count = GetUint32LE(FBlock.substr(FPos, kCountSize));
     FPos += kCountSize;
     if (FBlock.size() - FPos < count) return Fail();
     property.Type = type;

@@ -58,6 +58,11 @@ private:
     bool FFailed = false;
 };
 
+// 32-bit little-endian counts, as the stream and picture data carry them.
+void PutUint32LE(std::string& out, std::uint32_t value);
+// Reads the first four bytes of in, which must be there.
+std::uint32_t GetUint32LE(std::string_view in);
+
 // Two upper-case hexadecimal digits per byte, and back. HexToBin fails on an
 // odd number of digits or a character that is not a hexadecimal digit.
 std::string BinToHex(std::string_view data);
