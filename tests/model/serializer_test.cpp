@@ -678,6 +678,57 @@ TEST(Serializer, PictureDataReadsOrLeavesThePictureEmpty)
     }
 }
 
+TEST(Serializer, AnAncestorLeavesOutTheValuesItShares)
+{
+    TfrxMemoView ancestor(nullptr);
+    ancestor.SetBounds(10, 0, 40, 0);
+    ancestor.HAlign = haRight;
+    ancestor.WordWrap = false;
+    ancestor.Hint = "x";
+    ancestor.SetText(u"abc");
+    TfrxMemoView memo(nullptr);
+    memo.SetName("Memo1");
+    memo.SetBounds(10.0000001L, 0, 50, 0);
+    memo.HAlign = haRight;
+    memo.Hint = "x";
+    memo.SetText(u"abc");
+    TfrxXMLSerializer serializer;
+    std::string asked;
+    serializer.OnFindAncestor = [&](const std::string& name) -> TfrxComponent* {
+        asked = name;
+        return &ancestor;
+    };
+    EXPECT_EQ(serializer.ComponentToElementText(memo), "TfrxMemoView Width=\"50\" WordWrap=\"True\"");
+    EXPECT_EQ(asked, "Memo1");
+}
+
+TEST(Serializer, InheritedElementsAndCustomData)
+{
+    TfrxReport report(nullptr);
+    auto* page = new TfrxReportPage(&report);
+    page->SetName("Page1");
+    page->FromAncestor = true;
+    TfrxXMLItem root;
+    TfrxXMLSerializer writer;
+    writer.OnWriteCustomData = [](TfrxXMLItem& item) { item.SetAttr("Owner", "job"); };
+    writer.WriteRootComponent(report, true, true, &root);
+    ASSERT_EQ(root.ChildCount(), 2);
+    EXPECT_EQ(root.ChildAt(0).TagName(), "inherited");
+    EXPECT_EQ(root.ChildAt(1).TagName(), "FrxCustomData");
+    EXPECT_EQ(root.ChildAt(1).AttrText(), "Owner=\"job\"");
+
+    root.ChildAt(0).SetAttr("LeftMargin", "5");
+    root.AdoptChild(std::make_unique<TfrxXMLItem>("inherited")).SetAttr("Name", "Lost");
+    std::string custom;
+    TfrxXMLSerializer reader;
+    reader.OnReadCustomData = [&](TfrxXMLItem& item) { custom = item.GetAttr("Owner"); };
+    reader.ReadRootComponent(report, &root);
+    EXPECT_EQ(report.Objects(), std::vector<TfrxComponent*>{page});
+    EXPECT_EQ(page->LeftMargin, 5);
+    EXPECT_EQ(custom, "job");
+    EXPECT_EQ(reader.LoadErrors(), std::vector<std::string>{});
+}
+
 // --- single tags, copies ---
 
 TEST(Serializer, ElementTextMakesAComponent)
