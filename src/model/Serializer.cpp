@@ -222,35 +222,49 @@ void TfrxXMLSerializer::WriteProperty(std::string& out, TPersistent& object, con
             AppendAttribute(out, prefix, name, VariantToXMLText(v));
         return;
     }
-    case TPropKind::Reference: {
-        const TComponent* c = prop.GetReference(object);
-        const std::string ref = c ? ReferenceName(*c) : std::string();
-        if (ref.empty())
-            return;
-        const TComponent* ac = ap ? ap->GetReference(*ancestor) : nullptr;
-        if (all || !(ac && SameText(ac->Name(), c->Name())))
-            AppendAttribute(out, prefix, name, ref);
+    case TPropKind::Reference:
+        WriteReference(out, object, prop, prefix, ancestor);
         return;
-    }
     case TPropKind::StringList: {
         const std::string v = StringListText(prop.Strings(object));
         if (all || !ap || v != StringListText(ap->Strings(*ancestor)))
             AppendAttribute(out, prefix, name + ".Text", EncodeXMLText(v));
         return;
     }
-    case TPropKind::Object: {
-        TPersistent* sub = prop.GetObject(object);
-        if (!sub)
-            return;
-        TPersistent* subAncestor = ap ? ap->GetObject(*ancestor) : nullptr;
-        if (subAncestor && &subAncestor->ClassInfo() != &sub->ClassInfo())
-            subAncestor = nullptr;
-        out += ObjectToAttributes(*sub, std::string(prefix) + name + ".", subAncestor);
+    case TPropKind::Object:
+        WriteNestedObject(out, object, prop, prefix, ancestor);
         return;
-    }
     default: // wide string lists: the memo writes its text itself
         return;
     }
+}
+
+void TfrxXMLSerializer::WriteReference(std::string& out, TPersistent& object, const TPropInfo& prop,
+                                       std::string_view prefix, TPersistent* ancestor)
+{
+    const TComponent* c = prop.GetReference(object);
+    const std::string ref = c ? ReferenceName(*c) : std::string();
+    if (ref.empty())
+        return;
+    const TPropInfo* ap = AncestorProperty(prop, ancestor);
+    const TComponent* ac = ap ? ap->GetReference(*ancestor) : nullptr;
+    if (WriteAllValues || !(ac && SameText(ac->Name(), c->Name())))
+        AppendAttribute(out, prefix, prop.Name(), ref);
+}
+
+// A nested object (font, frame, fill...) writes its own attributes under
+// the property's name; its ancestor is the ancestor's object of the same class.
+void TfrxXMLSerializer::WriteNestedObject(std::string& out, TPersistent& object, const TPropInfo& prop,
+                                          std::string_view prefix, TPersistent* ancestor)
+{
+    TPersistent* sub = prop.GetObject(object);
+    if (!sub)
+        return;
+    const TPropInfo* ap = AncestorProperty(prop, ancestor);
+    TPersistent* subAncestor = ap ? ap->GetObject(*ancestor) : nullptr;
+    if (subAncestor && &subAncestor->ClassInfo() != &sub->ClassInfo())
+        subAncestor = nullptr;
+    out += ObjectToAttributes(*sub, std::string(prefix) + prop.Name() + ".", subAncestor);
 }
 
 void TfrxXMLSerializer::WriteMemoText(std::string& out, TPersistent& object, std::string_view prefix,

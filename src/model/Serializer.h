@@ -115,6 +115,10 @@ private:
     // Writing.
     void WriteProperty(std::string& out, TPersistent& object, const TPropInfo& prop, std::string_view prefix,
                        TPersistent* ancestor);
+    void WriteReference(std::string& out, TPersistent& object, const TPropInfo& prop, std::string_view prefix,
+                        TPersistent* ancestor);
+    void WriteNestedObject(std::string& out, TPersistent& object, const TPropInfo& prop, std::string_view prefix,
+                           TPersistent* ancestor);
     void WriteMemoText(std::string& out, TPersistent& object, std::string_view prefix, TPersistent* ancestor);
     void WritePropData(std::string& out, TPersistent& object, std::string_view prefix, TPersistent* ancestor);
     void WriteElement(TfrxComponent& component, TfrxXMLItem& item, bool isRoot, bool saveChildren,
