@@ -8,6 +8,7 @@
 #include "model/Sets.h"
 #include "platform/Exception.h"
 
+#include <iosfwd>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,6 +94,17 @@ public:
     void MakeUniqueName();
     // Applies the Align of the views among the children.
     void AlignChildren();
+
+    // Reads this component and its subtree from an XML document, the
+    // children cleared first; what went wrong joins the report's Errors.
+    void LoadFromStream(std::istream& stream);
+    // Writes this component (and its subtree) as an XML document; with
+    // SaveDefaultValues values equal to their defaults are written too.
+    void SaveToStream(std::ostream& stream, bool SaveChildren = true, bool SaveDefaultValues = false,
+                      bool SaveInheritedAsSuch = false);
+    // Takes over every published value of source (not its name, not its
+    // children), through the template format.
+    void Assign(TfrxComponent& source);
 
     bool Visible = true;
     TfrxRestrictions Restrictions;

@@ -10,6 +10,13 @@ inline constexpr const char* clCantRen = "No se puede renombrar %s, se ha instro
 inline constexpr const char* prDefault = "Por defecto";
 inline constexpr const char* InvalidUserName = "Valor no v\xE1lido";
 
+// Reading and writing templates
+inline constexpr const char* xrCantFindClass = "Clase no encontrada";
+inline constexpr const char* MissingReference = "Missing %s";
+inline constexpr const char* InvalidBinaryData = "Invalid binary data in %s";
+inline constexpr const char* NoStreamToRead = "The serializer has no stream to read from";
+inline constexpr const char* NoStreamToWrite = "The serializer has no stream to write to";
+
 // Lists
 inline constexpr const char* WideStringOutOfBounds = "Wide String Out of Bounds";
 

@@ -1,6 +1,7 @@
 #include "model/Picture.h"
 
 #include "model/PropertyRegistry.h"
+#include "platform/BinaryProperties.h"
 #include "platform/Exception.h"
 
 #include <array>
@@ -31,20 +32,6 @@ const PictureKind* FindKind(std::string_view name)
     return nullptr;
 }
 
-void PutUint32(std::string& out, std::uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        out += static_cast<char>((v >> (8 * i)) & 0xFF);
-}
-
-std::uint32_t GetUint32(std::string_view in)
-{
-    std::uint32_t v = 0;
-    for (int i = 3; i >= 0; --i)
-        v = (v << 8) | static_cast<unsigned char>(in[static_cast<std::size_t>(i)]);
-    return v;
-}
-
 } // namespace
 
 bool IsPictureClass(std::string_view graphicClass)
@@ -55,7 +42,7 @@ bool IsPictureClass(std::string_view graphicClass)
 const TClassInfo& TPicture::StaticClass()
 {
     static const auto info = MakeClass<TPicture>("TPicture", &TPersistent::StaticClass(), [](auto& b) {
-        b.Binary("Data", [](const TPicture& p) { return p.SaveData(); },
+        b.Binary("Data", [](const TPicture& p) { return p.Empty() ? std::string() : p.SaveData(); },
                  [](TPicture& p, std::string_view d) { p.LoadData(d); });
     });
     return *info;
@@ -86,7 +73,7 @@ std::string TPicture::SaveData() const
     out += static_cast<char>(FGraphicClass.size());
     out += FGraphicClass;
     if (kind->LengthFirst)
-        PutUint32(out, static_cast<std::uint32_t>(FBytes.size()));
+        PutUint32LE(out, static_cast<std::uint32_t>(FBytes.size()));
     out += FBytes;
     return out;
 }
@@ -105,9 +92,9 @@ void TPicture::LoadData(std::string_view data)
         return;
     std::string_view rest = data.substr(1 + nameLength);
     if (kind->LengthFirst) {
-        if (rest.size() < 4 || GetUint32(rest) > rest.size() - 4)
+        if (rest.size() < 4 || GetUint32LE(rest) > rest.size() - 4)
             return;
-        rest = rest.substr(4, GetUint32(rest));
+        rest = rest.substr(4, GetUint32LE(rest));
     }
     FGraphicClass = std::string(name);
     FBytes = std::string(rest);

@@ -200,14 +200,17 @@ private:
 };
 
 // A collection that a class writes as a child element of its own
-// (the report's Datasets, Variables, Styles; a memo's Formats, Highlights).
+// (the report's Datasets, Variables, Styles; a memo's Formats, Highlights),
+// once it holds at least WrittenFrom items.
 struct TCollectionInfo {
     std::string Name;
     std::function<TfrxCollection&(TPersistent&)> Get;
+    std::size_t WrittenFrom = 1;
 };
 
 // Data that a class keeps outside its published properties, written as a
-// binary block (a picture's "Data").
+// binary block (a picture's "Data"). Read gives the empty text when there is
+// nothing to store.
 struct TBinaryPropInfo {
     std::string Name;
     std::function<std::string(const TPersistent&)> Read;
@@ -373,9 +376,11 @@ public:
     }
 
     void Hide(std::string_view name) { FInfo.Hide(name); }
-    void Collection(std::string name, std::function<TfrxCollection&(C&)> get)
+    void Collection(std::string name, std::function<TfrxCollection&(C&)> get, std::size_t writtenFrom = 1)
     {
-        FInfo.AddCollection({std::move(name), [get](TPersistent& o) -> TfrxCollection& { return std::invoke(get, Self(o)); }});
+        FInfo.AddCollection({std::move(name),
+                             [get](TPersistent& o) -> TfrxCollection& { return std::invoke(get, Self(o)); },
+                             writtenFrom});
     }
     void Binary(std::string name, std::function<std::string(const C&)> read,
                 std::function<void(C&, std::string_view)> write)

@@ -121,8 +121,9 @@ void AddMemoProperties(TClassBuilder<C>& b)
     b.Boolean("WordWrap", &M::WordWrap).WithDefault(true);
     b.Boolean("Wysiwyg", &M::Wysiwyg).WithDefault(true);
     b.Enum("VAlign", VAlignEnum(), &M::VAlign).WithDefault(vaTop);
-    b.Collection("Formats", [](C& m) -> TfrxCollection& { return m.Formats; });
-    b.Collection("Highlights", [](C& m) -> TfrxCollection& { return m.Highlights; });
+    // A single format or highlight travels as the DisplayFormat / Highlight attributes.
+    b.Collection("Formats", [](C& m) -> TfrxCollection& { return m.Formats; }, 2);
+    b.Collection("Highlights", [](C& m) -> TfrxCollection& { return m.Highlights; }, 2);
 }
 
 } // namespace

@@ -1,7 +1,11 @@
 #include "model/XmlText.h"
 
 #include "model/XmlLimits.h"
+#include "platform/DateTimeFormat.h"
+#include "platform/Exception.h"
 #include "platform/NumberFormat.h"
+#include "platform/Text.h"
+#include "script/Value.h"
 
 #include <array>
 #include <cstdint>
@@ -110,6 +114,34 @@ std::string DecodeXMLText(std::string_view text) {
     }
     out.append(text.substr(done));
     return out;
+}
+
+std::string VariantToXMLText(const Value& value) {
+    switch (value.Kind()) {
+    case ValueKind::Boolean:
+        return value.AsBoolean() ? "1" : "0";
+    case ValueKind::Int8:
+    case ValueKind::Int16:
+    case ValueKind::Int32:
+    case ValueKind::Int64:
+        return IntToStr(value.IntegerValue());
+    case ValueKind::Double:
+        return FloatToStr(value.AsDouble());
+    case ValueKind::Currency:
+        return FloatToStr(static_cast<long double>(value.AsCurrency().Scaled) / Currency::Scale);
+    case ValueKind::DateTime:
+        try {
+            return DateTimeToStr(value.AsDateTime().Days);
+        } catch (const Exception&) {
+            return FloatToStr(value.AsDateTime().Days);  // no calendar date: the day count itself
+        }
+    case ValueKind::String:
+        return EncodeXMLText(value.AsString());
+    case ValueKind::WideString:
+        return EncodeXMLText(Utf16ToCp1252(value.AsWideString()));
+    default:
+        return std::string();
+    }
 }
 
 } // namespace orv
