@@ -15,6 +15,8 @@ namespace orv {
 
 class TfrxReport;
 class TfrxPDFExport;
+class TfrxDBDataset;
+class TZQueryComponent;
 
 // The outcome of one template retrieval.
 struct TDocumentoCargado {
@@ -52,17 +54,24 @@ public:
     void SetMemoText(const std::string& objectName, const std::string& text);
 
     TZConnection ZConnection;
-    TZQuery zqPedido{ZConnection};
-    TZQuery zqPedidoDetalle{ZConnection};
-    TZQuery zqEmpresa{ZConnection};
-    // Owned by the module as components.
+    // Owned by the module as components, in the order of its composition.
     TfrxPDFExport* PDFExport = nullptr;
     TfrxReport* Report = nullptr;
+    TfrxDBDataset* dsPedido = nullptr;
+    TfrxDBDataset* dsPedidoDetalle = nullptr;
+    TZQueryComponent* zqPedido = nullptr;
+    TZQueryComponent* zqPedidoDetalle = nullptr;
+    TfrxDBDataset* dsEmpresa = nullptr;
+    TZQueryComponent* zqEmpresa = nullptr;
 
     std::string IniFileName;
     std::string LogFileName;
     std::string OutputDir;
     TDocumentoCargado LoadedDocument;
+
+    // Puts the module's stored design into the report: the page that says no
+    // document was selected, and the three order datasets.
+    void BuildStoredDesign();
 
 private:
     void LookUpUser();
@@ -75,9 +84,5 @@ private:
     // bytes are no template at all.
     bool LoadReportFromStream(std::istream& stream, std::string& error);
 };
-
-// Puts the module's stored design into a report: the page that says no
-// document was selected.
-void BuildFallbackReport(TfrxReport& report);
 
 } // namespace orv

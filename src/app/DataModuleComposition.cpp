@@ -2,6 +2,8 @@
 // queries with their statements, and the report with its fallback page.
 #include "app/DataModule.h"
 
+#include "data/DBDataSet.h"
+#include "data/DataSources.h"
 #include "model/Bands.h"
 #include "model/Pages.h"
 #include "model/Report.h"
@@ -39,12 +41,55 @@ constexpr const char* kPedidoDetalleSql =
 
 constexpr const char* kEmpresaSql = "SELECT * FROM SISTEMAEMPRESAS WHERE EMPRESA = :EMPRESA";
 
+constexpr const char* kCabeceraFields[] = {
+    "EMPRESA", "PEDIDO", "PROVEEDOR", "FECHA", "HORA", "CLIENTE", "OBRA", "OBSERVACIONES", "FECHAHORALTA",
+    "FECHAHORMODIFICACION", "ESTADO", "ESTADOSITUACION", "USUARIOALTA", "USUARIOFECHAALTA", "USUARIOHORAALTA",
+    "USUARIOMODIFICACION", "USUARIOFECHAMODIFICACION", "USUARIOHORAMODIFICACION", "CLIENTENOMBRE",
+    "CLIENTERAZONSOCIAL", "CLIENTESIGLA", "CLIENTEDOMICILIO", "CLIENTENUMERO", "CLIENTEESCALERA", "CLIENTEPISO",
+    "CLIENTEPUERTA", "CLIENTEMANO", "CLIENTECODIGOPOSTAL", "CLIENTEPOBLACION", "CLIENTEPROVINCIA", "CLIENTEPAIS",
+    "CLIENTENIF"};
+
+constexpr const char* kDetalleFields[] = {
+    "EMPRESA", "PEDIDO", "PROVEEDOR", "LINEA", "ARTICULO", "UNIDADES", "NUMEROMULTIPLOS", "MULTIPLO1",
+    "MULTIPLO2", "MULTIPLO3", "CANTIDAD", "PRECIO", "DESCUENTO1", "DESCUENTO2", "DESCUENTO3", "IMPORTE",
+    "OBSERVACIONES", "TALLA", "COLOR", "FECHAHORALTA", "FECHAHORMODIFICACION", "DESCUENTO4", "DESCUENTO5",
+    "PORCIVA", "CUOTAIVA", "PORCRECARGO", "CUOTARECARGO", "PORCRETENCION", "CUOTARETENCION", "BASEIMPONIBLE",
+    "IMPORTEBRUTO", "FORMATO", "ESTADO", "DESCRIPCION"};
+
 constexpr const char* kFallbackText = "NO HAY DOCUMENTO SELECCIONADO";
 constexpr TColor kRed = 255;
 
+TZQueryComponent* MakeQuery(TComponent* owner, TZConnection& connection, const char* name, const char* sql) {
+    auto* query = new TZQueryComponent(owner, connection);
+    query->SetName(name);
+    query->SetSQL(sql);
+    return query;
+}
+
+TfrxDBDataset* MakeDataset(TComponent* owner, const char* name, const char* userName, TZQueryComponent* source) {
+    auto* ds = new TfrxDBDataset(owner);
+    ds->SetName(name);
+    ds->SetUserName(userName);
+    ds->SetDataSet(source);
+    ds->CloseDataSource = false;
+    ds->BCDToCurrency = false;
+    return ds;
+}
+
+
+// A report dataset over a query; each alias line maps a field to the same name.
+template <std::size_t N>
+TfrxDBDataset* MakeDataset(TComponent* owner, const char* name, const char* userName, TZQueryComponent* source,
+                           const char* const (&fields)[N]) {
+    auto* ds = MakeDataset(owner, name, userName, source);
+    for (const char* f : fields) ds->FieldAliases.Add(std::string(f) + "=" + f);
+    return ds;
+}
+
 } // namespace
 
-void BuildFallbackReport(TfrxReport& report) {
+void TDM1::BuildStoredDesign() {
+    TfrxReport& report = *Report;
     report.Clear();
     report.ReportOptions.Name = "Orvanta m\xF3vil";
     report.PrintOptions.Printer = "Por defecto";
@@ -69,6 +114,10 @@ void BuildFallbackReport(TfrxReport& report) {
     font.SetHeight(-29);
     font.SetColor(kRed);
     memo->SetFont(font);
+
+    for (TfrxDataSet* ds : {static_cast<TfrxDataSet*>(dsPedido), static_cast<TfrxDataSet*>(dsPedidoDetalle),
+                            static_cast<TfrxDataSet*>(dsEmpresa)})
+        report.Datasets.AppendDataset(ds);
 }
 
 TDM1::TDM1() : TComponent(nullptr) {
@@ -77,10 +126,6 @@ TDM1::TDM1() : TComponent(nullptr) {
     // isolation are the connection component's own settings.
     ZConnection.SetProtocol(kStoredProtocol);
     ZConnection.SetPort(kStoredPort);
-    zqPedido.SetSQL(kPedidoSql);
-    zqPedidoDetalle.SetSQL(kPedidoDetalleSql);
-    zqEmpresa.SetSQL(kEmpresaSql);
-
     PDFExport = new TfrxPDFExport(this);
     PDFExport->SetName("PDFExport");
     PDFExport->ShowDialog = false;
@@ -94,7 +139,13 @@ TDM1::TDM1() : TComponent(nullptr) {
 
     Report = new TfrxReport(this);
     Report->SetName("Report");
-    BuildFallbackReport(*Report);
+    zqPedido = MakeQuery(this, ZConnection, "zqPedido", kPedidoSql);
+    zqPedidoDetalle = MakeQuery(this, ZConnection, "zqPedidoDetalle", kPedidoDetalleSql);
+    zqEmpresa = MakeQuery(this, ZConnection, "zqEmpresa", kEmpresaSql);
+    dsPedido = MakeDataset(this, "dsPedido", "Cabecera", zqPedido, kCabeceraFields);
+    dsPedidoDetalle = MakeDataset(this, "dsPedidoDetalle", "Detalle", zqPedidoDetalle, kDetalleFields);
+    dsEmpresa = MakeDataset(this, "dsEmpresa", "Empresa", zqEmpresa);
+    BuildStoredDesign();
 }
 
 TDM1::~TDM1() {

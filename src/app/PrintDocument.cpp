@@ -5,6 +5,8 @@
 
 #include "app/Config.h"
 #include "app/JobMessages.h"
+#include "data/DBDataSet.h"
+#include "data/DataSources.h"
 #include "model/Report.h"
 #include "pdf/PdfExport.h"
 #include "platform/Paths.h"
@@ -60,14 +62,14 @@ void TDM1::OpenOrderQueries() {
     const std::int32_t empresa = StrToIntSafe(JobParams.Values("empresa"));
     const std::string proveedor = JobParams.Values("proveedor");
     const std::int32_t pedido = StrToIntSafe(JobParams.Values("pedido"));
-    for (TZQuery* q : {&zqPedido, &zqPedidoDetalle}) {
+    for (TZQuery* q : {static_cast<TZQuery*>(zqPedido), static_cast<TZQuery*>(zqPedidoDetalle)}) {
         q->ParamByName("EMPRESA").SetAsInteger(empresa);
         q->ParamByName("PROVEEDOR").SetAsString(proveedor);
         q->ParamByName("PEDIDO").SetAsInteger(pedido);
         q->Open();
     }
-    zqEmpresa.ParamByName("EMPRESA").SetAsInteger(empresa);
-    zqEmpresa.Open();
+    zqEmpresa->ParamByName("EMPRESA").SetAsInteger(empresa);
+    zqEmpresa->Open();
 }
 
 void TDM1::PrintDocument() {
@@ -90,6 +92,10 @@ void TDM1::PrintDocument() {
     OpenOrderQueries();
     const std::string fileName = JobParams.Values("filename");
     PDFExport->FileName = OutputDir + (fileName.empty() ? kDefaultPdfName : fileName);
+    // After the datasets that the loaded template lists itself.
+    for (TfrxDataSet* ds : {static_cast<TfrxDataSet*>(dsEmpresa), static_cast<TfrxDataSet*>(dsPedido),
+                            static_cast<TfrxDataSet*>(dsPedidoDetalle)})
+        Report->Datasets.AppendDataset(ds);
     PrepareAndExport();
 }
 

@@ -72,7 +72,7 @@ TDocumentoCargado TDM1::LoadTemplateFromDatabase(std::int32_t code, const std::s
         std::string loadError;
         if (!LoadReportFromStream(stream, loadError)) {
             // No template at all: the module's own page is printed instead.
-            BuildFallbackReport(report);
+            BuildStoredDesign();
             throw RetrievalFailed(loadError);
         }
         WriteLog(msg::StreamLoaded);
