@@ -11,18 +11,20 @@ inline constexpr const char* clDecompressError = "Error al descomprimir el conte
 inline constexpr const char* mbError = "Error";
 inline constexpr const char* InvalidPassword = "Invalid password";
 
+// Templates this system cannot take; completed with the element or file name.
+inline constexpr const char* NotATemplate = "Not a report template: the root element is '%s', not 'TfrxReport'";
+inline constexpr const char* AncestorNotSupported = "Templates that inherit from another are not supported (ParentReport '%s')";
+
 // Why a container does not unpack; each stands beside clDecompressError.
-inline constexpr const char* ContainerTruncated = "Compressed container: truncated";
-inline constexpr const char* ContainerMethod = "Compressed container: compression method %d is not deflate";
-inline constexpr const char* ContainerFlags = "Compressed container: header flags %d are not supported";
-inline constexpr const char* ContainerChecksum =
-    "Compressed container: the Adler-32 checksum in the header does not match the data";
-inline constexpr const char* ContainerCorrupt = "Compressed container: the compressed data are corrupt (%s)";
-inline constexpr const char* ContainerTrailing = "Compressed container: the compressed data end %d bytes before the trailer";
-inline constexpr const char* ContainerTooLarge = "Compressed container: it unpacks to more than the limit of %d MiB";
-inline constexpr const char* ContainerRatio =
-    "Compressed container: it unpacks to more than %d times its compressed size";
-inline constexpr const char* ContainerReadError = "Compressed container: the stream cannot be read";
+inline constexpr const char* ContainerTruncated = "The container is truncated";
+inline constexpr const char* ContainerMethod = "The container's compression method %d is not deflate";
+inline constexpr const char* ContainerFlags = "The container's header flags %d are not supported";
+inline constexpr const char* ContainerChecksum = "The container's Adler-32 checksum does not match its data";
+inline constexpr const char* ContainerCorrupt = "The container's compressed data are corrupt (%s)";
+inline constexpr const char* ContainerTrailing = "The container's compressed data end %d bytes before its trailer";
+inline constexpr const char* ContainerTooLarge = "The container unpacks to more than the limit of %d MiB";
+inline constexpr const char* ContainerRatio = "The container unpacks to more than %d times its compressed size";
+inline constexpr const char* ContainerReadError = "The container cannot be read";
 
 // Writing a container
 inline constexpr const char* CompressFailed = "Compression failed (%s)";

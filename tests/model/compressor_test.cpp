@@ -122,6 +122,11 @@ struct BadContainer {
     TfrxUnpackLimits limits = kDefaultUnpackLimits;
 };
 
+void PrintTo(const BadContainer& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 std::string Edited(std::size_t at, char byte)
 {
     std::string b = Pack(kXml);
@@ -152,22 +157,22 @@ const BadContainer kBadContainers[] = {
          return b;
      },
      kTruncated},
-    {"method", [] { return Edited(2, 7); }, "Compressed container: compression method 7 is not deflate"},
-    {"extra field", [] { return Edited(3, 8 | 4); }, "Compressed container: header flags 12 are not supported"},
-    {"comment", [] { return Edited(3, 8 | 16); }, "Compressed container: header flags 24 are not supported"},
+    {"method", [] { return Edited(2, 7); }, "The container's compression method 7 is not deflate"},
+    {"extra field", [] { return Edited(3, 8 | 4); }, "The container's header flags 12 are not supported"},
+    {"comment", [] { return Edited(3, 8 | 16); }, "The container's header flags 24 are not supported"},
     {"wrong checksum", [] { return Edited(7, static_cast<char>(Pack(kXml)[7] ^ 0x55)); }, msg::ContainerChecksum},
     {"bad block type", [] { return Edited(kDataAt, 0x07); },
-     "Compressed container: the compressed data are corrupt (invalid block type)"},
+     "The container's compressed data are corrupt (invalid block type)"},
     {"bytes between data and trailer",
      [] {
          std::string b = Pack(kXml);
          return b.substr(0, b.size() - 8) + b.substr(4, 4) + "xyz" + b.substr(b.size() - 8);
      },
-     "Compressed container: the compressed data end 7 bytes before the trailer"},
+     "The container's compressed data end 7 bytes before its trailer"},
     {"beyond the size limit", [] { return Pack(std::string(3u << 20, 'a')); },
-     "Compressed container: it unpacks to more than the limit of 2 MiB", {2u << 20, 100000, 0}},
+     "The container unpacks to more than the limit of 2 MiB", {2u << 20, 100000, 0}},
     {"beyond the expansion ratio", [] { return Pack(std::string(8u << 20, '\0')); },
-     "Compressed container: it unpacks to more than 400 times its compressed size"},
+     "The container unpacks to more than 400 times its compressed size"},
 };
 
 class GZipCompressorRejects : public ::testing::TestWithParam<BadContainer> {};
@@ -182,7 +187,7 @@ TEST_P(GZipCompressorRejects, WithItsMessage)
         ADD_FAILURE() << "unpacked";
     } catch (const EDecompressError& e) {
         if (GetParam().message.empty())
-            EXPECT_TRUE(std::string(e.what()).starts_with("Compressed container: ")) << e.what();
+            EXPECT_TRUE(std::string(e.what()).starts_with("The container")) << e.what();
         else
             EXPECT_EQ(e.what(), GetParam().message);
     }
