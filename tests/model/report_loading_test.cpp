@@ -235,6 +235,29 @@ INSTANTIATE_TEST_SUITE_P(Templates, LoadingRejects, ::testing::ValuesIn(kBadTemp
     return name;
 });
 
+// Every cut and every damaged byte of a container, and every cut of the
+// XML inside it, ends in errors or a load, never in a crash or a half
+// state: the report always has its data page first.
+TEST_F(Loading, SurvivesEveryCutAndEveryDamagedByte)
+{
+    const std::string packed = Gzip(kHandWritten);
+    std::vector<std::string> inputs;
+    for (std::size_t n = 0; n < packed.size(); ++n) {
+        inputs.push_back(packed.substr(0, n));
+        std::string damaged = packed;
+        damaged[n] = static_cast<char>(damaged[n] ^ 0xFF);
+        inputs.push_back(damaged);
+    }
+    for (std::size_t n = 0; n < kHandWritten.size(); n += 7)
+        inputs.push_back(Gzip(kHandWritten.substr(0, n)));
+    for (const std::string& bytes : inputs) {
+        Load(kHandWritten);
+        Load(bytes);
+        ASSERT_FALSE(report.Objects().empty());
+        EXPECT_NE(dynamic_cast<TfrxDataPage*>(report.Objects()[0]), nullptr);
+    }
+}
+
 TEST_F(Loading, TheSilentModeDecidesHowErrorsAreReported)
 {
     const std::string notXml = "no template";
