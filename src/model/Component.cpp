@@ -159,6 +159,15 @@ void TfrxComponent::SetParent(TfrxComponent* value)
     SetParentFont(FParentFont);
 }
 
+void TfrxComponent::MoveChild(TfrxComponent* child, std::size_t index)
+{
+    auto it = std::find(FObjects.begin(), FObjects.end(), child);
+    if (it == FObjects.end())
+        return;
+    FObjects.erase(it);
+    FObjects.insert(FObjects.begin() + static_cast<std::ptrdiff_t>(std::min(index, FObjects.size())), child);
+}
+
 std::vector<TfrxComponent*> TfrxComponent::AllObjects() const
 {
     std::vector<TfrxComponent*> all;

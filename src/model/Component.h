@@ -54,6 +54,8 @@ public:
     // applies ParentFont again.
     void SetParent(TfrxComponent* value);
     const std::vector<TfrxComponent*>& Objects() const { return FObjects; }
+    // Moves one of the children to another place among them (at most last).
+    void MoveChild(TfrxComponent* child, std::size_t index);
     // All descendants, depth first, children before their own children.
     std::vector<TfrxComponent*> AllObjects() const;
     // The first descendant of that name, ignoring letter case, or none.

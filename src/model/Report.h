@@ -11,6 +11,8 @@
 #include "platform/StringList.h"
 #include "script/Value.h"
 
+#include <istream>
+#include <ostream>
 #include <string>
 #include <string_view>
 
@@ -105,6 +107,25 @@ public:
     const TStringList& Errors() const { return FErrors; }
     void AddError(const std::string& text);
     void ClearErrors() { FErrors.Clear(); }
+    // Reports Text as EngineOptions.NewSilentMode says: an error message
+    // box, nothing, or an Exception with Text as its message.
+    void ReportFailure(const std::string& text);
+
+    // Reads a template (plain, or in a compressed container when a
+    // compressor class is registered) from the stream's position. Errors are
+    // collected in Errors and reported once at the end; the program's engine
+    // and preview settings stay in force over the template's.
+    void LoadTemplateFromStream(std::istream& stream);
+    // Clear, then the template in the file when it exists (or, with
+    // RaiseIfMissing, whatever opening it raises). True when it existed.
+    bool LoadFromFile(const std::string& fileName, bool raiseIfMissing = false);
+    // Writes the template, through the compressed container when
+    // ReportOptions.Compressed is set and a compressor class is registered.
+    void SaveTemplateToStream(std::ostream& stream, bool saveChildren = true, bool writeAllValues = false);
+    // Writes the file whole or not at all.
+    void SaveTemplateToFile(const std::string& fileName);
+    // The file of the last LoadFromFile, empty when it found none.
+    const std::string& FileName() const { return FFileName; }
 
     // The first dataset of the list whose user name is alias (letter case
     // ignored); items without a dataset are skipped.
@@ -151,9 +172,17 @@ public:
     TStringList SystemVariableNames;
 
 private:
+    void ReadTemplate(std::istream& stream);
+    void EnsureDataPage();
+    bool CheckPassword();
+    void ReportErrors();
+
     std::string FVersion = "5.1.12";
     TfrxDataSetBinding FDataSet;
     TStringList FErrors;
+    std::string FFileName;
+    // The password last answered correctly: not asked again.
+    std::string FAcceptedPassword;
 };
 
 } // namespace orv

@@ -6,6 +6,7 @@
 #include "model/XmlWriter.h"
 #include "platform/FileErrors.h"
 #include "platform/TempFile.h"
+#include "platform/WholeFile.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -16,7 +17,6 @@ namespace orv {
 namespace {
 
 constexpr std::string_view kSpillPrefix = "fr";
-constexpr std::string_view kPartialSuffix = ".partial";
 constexpr std::size_t kCopyBlockSize = 64 * 1024;
 
 // Copies a whole stream, from its first byte, to the end of Target.
@@ -90,22 +90,7 @@ void TfrxXMLDocument::WriteToStream(std::ostream& stream) {
 }
 
 void TfrxXMLDocument::WriteToFile(const std::string& fileName) {
-    const std::string partial = fileName + std::string(kPartialSuffix);
-    try {
-        {
-            std::ofstream file(partial, std::ios::binary | std::ios::trunc);
-            if (!file.is_open()) throw Exception(FileCreateErrorText(partial, errno));
-            WriteToStream(file);
-            file.close();
-            if (!file) throw Exception(xmlmsg::StreamWriteError);
-        }
-        if (std::rename(partial.c_str(), fileName.c_str()) != 0) {
-            throw Exception(FileCreateErrorText(fileName, errno));
-        }
-    } catch (...) {
-        std::remove(partial.c_str());
-        throw;
-    }
+    WriteFileWhole(fileName, [this](std::ostream& out) { WriteToStream(out); });
 }
 
 void TfrxXMLDocument::OpenSpillFile() {

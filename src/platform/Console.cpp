@@ -21,6 +21,10 @@ void ShowMessageBox(std::string_view text) {
     WriteStderr(std::string(text) + "\n");
 }
 
+void ShowMessageBox(std::string_view caption, std::string_view text) {
+    ShowMessageBox(std::string(caption) + ": " + std::string(text));
+}
+
 std::vector<std::string> CommandLineArguments(int argc, const char* const* argv) {
     std::vector<std::string> args;
     for (int i = 1; i < argc; ++i)

@@ -13,6 +13,8 @@ void WriteStdout(std::string_view bytes);
 void WriteStderr(std::string_view text);
 // A message box has nobody to show it to: its text and a line end go to standard error.
 void ShowMessageBox(std::string_view text);
+// The same with a caption, written first: "Caption: text".
+void ShowMessageBox(std::string_view caption, std::string_view text);
 
 // The command-line arguments after the program name; an empty argument does
 // not count, the next one takes its place.

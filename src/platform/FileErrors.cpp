@@ -7,6 +7,7 @@ namespace {
 
 constexpr const char* kCannotOpen = "Cannot open file \"";
 constexpr const char* kCannotCreate = "Cannot create file \"";
+constexpr const char* kCannotWrite = "Cannot write file \"";
 
 std::string Compose(const char* what, const std::string& fileName, int error) {
     return what + fileName + "\". " + std::strerror(error);
@@ -19,5 +20,7 @@ std::string FileOpenErrorText(const std::string& fileName, int error) { return C
 std::string FileCreateErrorText(const std::string& fileName, int error) {
     return Compose(kCannotCreate, fileName, error);
 }
+
+std::string FileWriteErrorText(const std::string& fileName, int error) { return Compose(kCannotWrite, fileName, error); }
 
 } // namespace orv

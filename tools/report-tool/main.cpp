@@ -12,6 +12,9 @@ namespace {
 
 const Command kCommands[] = {
     {"parse", "parse an expression or script and print its syntax tree", RunParse},
+    {"check", "load a template and print the errors found, or 'ok'", RunCheck},
+    {"tree", "print the component tree of a template", RunTree},
+    {"save", "load a template and save it again, plain or compressed", RunSave},
 };
 
 std::string ToolHelp() {

@@ -1,0 +1,10 @@
+#include "platform/PasswordDialog.h"
+
+namespace orv {
+
+std::optional<std::string> InputPassword()
+{
+    return std::nullopt;
+}
+
+} // namespace orv
