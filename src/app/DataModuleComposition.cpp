@@ -5,6 +5,7 @@
 #include "data/DBDataSet.h"
 #include "data/DataSources.h"
 #include "model/Bands.h"
+#include "model/Compressor.h"
 #include "model/Pages.h"
 #include "model/Report.h"
 #include "model/Views.h"
@@ -139,6 +140,8 @@ TDM1::TDM1() : TComponent(nullptr) {
 
     Report = new TfrxReport(this);
     Report->SetName("Report");
+    // Makes compressed templates loadable for the life of the module.
+    (new TfrxGZipCompressor(this))->SetName("frxGZipCompressor1");
     zqPedido = MakeQuery(this, ZConnection, "zqPedido", kPedidoSql);
     zqPedidoDetalle = MakeQuery(this, ZConnection, "zqPedidoDetalle", kPedidoDetalleSql);
     zqEmpresa = MakeQuery(this, ZConnection, "zqEmpresa", kEmpresaSql);

@@ -5,7 +5,9 @@
 
 #include "app/Config.h"
 #include "app/JobMessages.h"
+#include "model/LoadingMessages.h"
 #include "model/Report.h"
+#include "model/XmlMessages.h"
 #include "model/Views.h"
 #include "platform/Text.h"
 
@@ -100,9 +102,19 @@ void TDM1::SetMemoText(const std::string& objectName, const std::string& text) {
     }
 }
 
+// Bytes that hold no template at all (not XML, a damaged container, another
+// root element) leave these texts among the load's errors; anything else the
+// load collects (an unknown object class, say) still counts as loaded.
 bool TDM1::LoadReportFromStream(std::istream& stream, std::string& error) {
-    (void)stream;
-    (void)error;
+    Report->LoadTemplateFromStream(stream);
+    const std::string notATemplate(msg::NotATemplate, std::string_view(msg::NotATemplate).find('%'));
+    for (const std::string& line : Report->Errors().Lines()) {
+        if (line == xmlmsg::InvalidFileFormat || line == msg::clDecompressError ||
+            line.compare(0, notATemplate.size(), notATemplate) == 0) {
+            error = line;
+            return false;
+        }
+    }
     return true;
 }
 

@@ -117,6 +117,14 @@ INSTANTIATE_TEST_SUITE_P(
                 Retrieval("Factura") + std::vector<std::string>{"No se ha podido leer el modelo del documento"} +
                     kPrinted,
                 "1", 0},
+        // A row whose design is no template is a failed retrieval: the stored page is printed, answer 1.
+        JobCase{"template_row_holds_no_template", kOrder + std::vector<std::string>{"-formulario", "Roto"},
+                "Tipo de documento ctPedidoTradevo = 10001",
+                Retrieval("Roto") +
+                    std::vector<std::string>{"Cargando formulario en memoria.", "Cargando formulario en memoria.",
+                                             "Formulario en memoria.", "Cargando stream.", kNotATemplate} +
+                    kPrinted,
+                "1", 0},
         // A quote in either name is data, not statement text: nothing breaks and nothing else matches.
         JobCase{"quotes_in_names_are_bound_not_pasted",
                 kOrder + std::vector<std::string>{"-usuario", "x' OR '1'='1", "-formulario", "x' OR '1'='1"},
