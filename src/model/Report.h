@@ -11,13 +11,18 @@
 #include "platform/StringList.h"
 #include "script/Value.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace orv {
 
 class TfrxReport;
 class TfrxCustomExportFilter;
+class TfrxReportScript;
+class TfrxExpressionCache;
 
 // One entry of a report's dataset list.
 class TfrxDataSetItem : public TfrxCollectionItem {
@@ -82,6 +87,9 @@ public:
     // Appends a variable when absent.
     void Set(std::string_view name, const Value& value);
 };
+
+// The process-wide variables that scripts see as frxGlobalVariables.
+TfrxVariables& frxGlobalVariables();
 
 class TfrxReport : public TfrxComponent {
 public:
@@ -150,7 +158,44 @@ public:
     // The names of the system variables that expressions can use.
     TStringList SystemVariableNames;
 
+    // --- expressions (Report_calc.cpp) ---
+    // The value of an expression text: a plain name through LookUpValue,
+    // otherwise the text compiled (once) and run. A failure is added to
+    // Errors, prefixed by CurrentObjectName, and raised as ECalcError.
+    Value Calc(std::string_view expression);
+    // Calc as a script asks for it: the failure is worded for the script and
+    // not added to Errors.
+    Value CalcFromScript(std::string_view expression);
+    // A dataset field, system variable, event value, report, global or
+    // script variable of that name.
+    bool LookUpValue(std::string_view name, Value& value);
+    // The report functions Get and Set of scripts: an unknown name gives Null
+    // and an entry in Errors; Set adds a missing variable.
+    Value Get(std::string_view name);
+    void Set(std::string_view name, const Value& value);
+    // The dataset and field of a text Dataset."Field"; none when the text is
+    // no such reference or the report lists no dataset of that name.
+    std::pair<TfrxDataSet*, std::string> GetDataSetAndField(std::string_view text) const;
+    TfrxExpressionCache& ExpressionCache();
+    // Forgets compiled expressions and the script's names (the report's
+    // objects may have changed); the next Calc sees them anew.
+    void ResetScript();
+
+    // The band or view whose expressions are being evaluated.
+    std::string CurrentObjectName;
+    std::function<void(const std::string& name, Value& value)> OnGetValue;
+    std::function<void(TfrxReport& report, const std::string& name, Value& value)> OnNewGetValue;
+
 private:
+    friend class TfrxReportScript;
+    TfrxReportScript& Script();
+    Value CalcText(std::string_view expression, bool fromScript);
+    Value SystemVariable(long index) const;
+
+    std::shared_ptr<TfrxReportScript> FScript;  // made on first use
+    int FCalcDepth = 0;
+    int FQuietCalcs = 0;  // while above 0, failures are not added to Errors
+
     std::string FVersion = "5.1.12";
     TfrxDataSetBinding FDataSet;
     TStringList FErrors;

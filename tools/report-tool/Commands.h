@@ -21,6 +21,7 @@ inline constexpr int kExitFailed = 1;  // the command ran and found a fault in i
 inline constexpr int kExitUsage = 2;   // the command line was wrong
 
 int RunParse(const Arguments& args);
+int RunCalc(const Arguments& args);
 
 // Writes "report-tool: TEXT" as one line on standard error and gives kExitUsage.
 int UsageError(const std::string& text);

@@ -12,6 +12,7 @@ namespace {
 
 const Command kCommands[] = {
     {"parse", "parse an expression or script and print its syntax tree", RunParse},
+    {"calc", "evaluate an expression in an empty report and print its value", RunCalc},
 };
 
 std::string ToolHelp() {

@@ -1,0 +1,104 @@
+#include "model/ReportScript.h"
+
+#include "model/PropertyRegistry.h"
+#include "model/Report.h"
+#include "platform/Exception.h"
+#include "platform/StringFormat.h"
+#include "platform/Text.h"
+#include "script/EvalMessages.h"
+
+#include <mutex>
+
+namespace orv {
+
+namespace {
+
+// Evaluations whose failures IIF drops are not recorded in the report's errors.
+class QuietCalcs {
+public:
+    explicit QuietCalcs(int& counter) : FCounter(counter) { ++FCounter; }
+    ~QuietCalcs() { --FCounter; }
+    QuietCalcs(const QuietCalcs&) = delete;
+    QuietCalcs& operator=(const QuietCalcs&) = delete;
+
+private:
+    int& FCounter;
+};
+
+constexpr const char* kAggregates[] = {
+    "macrofunction SUM(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
+    "macrofunction AVG(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
+    "macrofunction MIN(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
+    "macrofunction MAX(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
+    "macrofunction COUNT(Band: Variant = 0; Flags: Integer = 0): Variant",
+};
+
+void RegisterReportMethods()
+{
+    static std::once_flag once;
+    std::call_once(once, [] {
+        RegisterScriptMethod(TfrxReport::StaticClass(), "function Calc(const Expr: String): Variant",
+                             [](TObject& self, CallArgs& a) {
+                                 return static_cast<TfrxReport&>(self).CalcFromScript(a.Str(0));
+                             });
+    });
+}
+
+} // namespace
+
+TfrxReportScript::TfrxReportScript(TfrxReport& report) : ScriptScope(&GlobalScriptScope()), FReport(report)
+{
+    RegisterReportMethods();
+    AddComponent("Report", &report);
+    FValue = &AddVariable("Value");
+    FSelf = &AddVariable("Self", ScriptType::Object);
+    AddReportFunctions();
+    FCache.SetLanguage(report.ScriptLanguage);
+}
+
+bool TfrxReportScript::FindOwn(std::string_view name, Symbol& out) const
+{
+    if (ScriptScope::FindOwn(name, out))
+        return true;
+    TComponent* c = FReport.FindObject(name);
+    if (!c)
+        c = FReport.FindComponent(name);
+    if (!c)
+        return false;
+    out = Symbol{Symbol::Kind::Object, c->Name()};
+    out.type = ScriptType::Object;
+    out.object = c;
+    out.component = c;
+    out.cls = &c->ClassInfo();
+    return true;
+}
+
+void TfrxReportScript::AddReportFunctions()
+{
+    TfrxReport* r = &FReport;
+    AddFunction(MakeFunction("function Get(Name: String): Variant", [r](CallArgs& a) { return r->Get(a.Str(0)); }));
+    AddFunction(MakeFunction("procedure Set(Name: String; Value: Variant)", [r](CallArgs& a) {
+        r->Set(a.Str(0), a[1]);
+        return Value();
+    }));
+    // Only the chosen branch runs; a failure anywhere gives an empty value.
+    AddFunction(MakeFunction("macrofunction IIF(Expr: Boolean; TrueValue, FalseValue: Variant): Variant",
+                             [r](CallArgs& a) {
+                                 QuietCalcs quiet(r->FQuietCalcs);
+                                 try {
+                                     const bool chosen = VarSame(r->Calc(a.Text(0)), Value(true));
+                                     return r->Calc(a.Text(chosen ? 1 : 2));
+                                 } catch (const std::exception&) {
+                                     return Value();
+                                 }
+                             }));
+    // The aggregates' values come from the band engine while it prepares the report.
+    for (const char* declaration : kAggregates) {
+        const RoutineDecl decl = ParseDeclaration(declaration);
+        AddFunction(MakeFunction(declaration, [name = decl.name](CallArgs&) -> Value {
+            throw Exception(Format(evalmsg::AggregateOutsideRun, {name}));
+        }));
+    }
+}
+
+} // namespace orv

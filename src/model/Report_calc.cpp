@@ -1,0 +1,210 @@
+// TfrxReport's expression evaluation: Calc, the plain-name look-up, the
+// report functions Get and Set, and the dataset-and-field references.
+#include "model/Report.h"
+
+#include "model/ReportScript.h"
+#include "platform/DateTimeFormat.h"
+#include "platform/StringFormat.h"
+#include "platform/Text.h"
+#include "script/EvalMessages.h"
+
+#include <chrono>
+#include <cmath>
+#include <ctime>
+
+namespace orv {
+
+namespace {
+
+// Calc inside Calc (a variable holding an expression, Get, IIF) nests no
+// deeper than this: a variable that names itself ends here instead of
+// exhausting the stack.
+constexpr int kMaxCalcDepth = 64;
+
+class DepthGuard {
+public:
+    explicit DepthGuard(int& depth) : FDepth(depth) { ++FDepth; }
+    ~DepthGuard() { --FDepth; }
+    DepthGuard(const DepthGuard&) = delete;
+    DepthGuard& operator=(const DepthGuard&) = delete;
+
+private:
+    int& FDepth;
+};
+
+constexpr const char* kAggregateNames[] = {"SUM", "MIN", "MAX", "AVG", "COUNT"};
+
+bool IsAggregateCall(std::string_view name)
+{
+    const std::size_t paren = name.find('(');
+    if (paren == std::string_view::npos)
+        return false;
+    const std::string head = UpperCase(Trim(name.substr(0, paren)));
+    for (const char* a : kAggregateNames)
+        if (head == a)
+            return true;
+    return false;
+}
+
+bool HasLineBreak(const Value& v)
+{
+    return v.Kind() == ValueKind::String ? v.AsString().find("\r\n") != std::string::npos
+                                         : v.AsWideString().find(u"\r\n") != std::u16string::npos;
+}
+
+DateTime Today(bool timeOnly)
+{
+    using namespace std::chrono;
+    const std::time_t t = system_clock::to_time_t(system_clock::now());
+    std::tm local{};
+    localtime_r(&t, &local);
+    if (timeOnly)
+        return DateTime{EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, 0)};
+    return DateTime{EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)};
+}
+
+} // namespace
+
+TfrxVariables& frxGlobalVariables()
+{
+    static TfrxVariables variables;
+    return variables;
+}
+
+TfrxReportScript& TfrxReport::Script()
+{
+    if (!FScript)
+        FScript = std::make_shared<TfrxReportScript>(*this);
+    return *FScript;
+}
+
+TfrxExpressionCache& TfrxReport::ExpressionCache() { return Script().Cache(); }
+
+void TfrxReport::ResetScript() { FScript.reset(); }
+
+Value TfrxReport::Calc(std::string_view expression) { return CalcText(expression, false); }
+
+Value TfrxReport::CalcFromScript(std::string_view expression) { return CalcText(expression, true); }
+
+Value TfrxReport::CalcText(std::string_view expression, bool fromScript)
+{
+    const DepthGuard depth(FCalcDepth);
+    std::string error;
+    Value result;
+    if (FCalcDepth > kMaxCalcDepth) {
+        error = Format(evalmsg::CalcTooDeep, {kMaxCalcDepth});
+    } else {
+        if (LookUpValue(expression, result))
+            return result;
+        // Held for the call: a script may reset the environment while it runs.
+        const std::shared_ptr<TfrxReportScript> script = (Script(), FScript);
+        result = script->Cache().Evaluate(expression, error);
+        if (error.empty())
+            return result;
+    }
+    if (EngineOptions.IgnoreDevByZero && error == evalmsg::FloatDivByZero)
+        return Value::Null();
+    if (fromScript)
+        throw ECalcError(evalmsg::ScriptCalcError + error);
+    const std::string message = CurrentObjectName.empty() ? error : CurrentObjectName + ": " + error;
+    if (FQuietCalcs == 0)
+        AddError(message);
+    throw ECalcError(message);
+}
+
+bool TfrxReport::LookUpValue(std::string_view name, Value& value)
+{
+    value = Value::Null();
+    const std::string text(name);
+    if (auto [dataset, field] = GetDataSetAndField(text); dataset && !field.empty()) {
+        // Field values are read once datasets offer them; until then a field reads Null.
+        (void)EngineOptions.ConvertNulls;
+        return true;
+    }
+    for (std::size_t i = 0; i < SystemVariableNames.Count(); ++i)
+        if (SameText(SystemVariableNames[i], text)) {
+            value = SystemVariable(static_cast<long>(i));
+            return true;
+        }
+    Value event;
+    if (OnGetValue)
+        OnGetValue(text, event);
+    if (OnNewGetValue)
+        OnNewGetValue(*this, text, event);
+    if (!event.IsEmpty()) {
+        value = event;
+        return true;
+    }
+    if (const long i = Variables.IndexOf(text); i >= 0) {
+        const Value& stored = Variables[static_cast<std::size_t>(i)].Value;
+        // A one-line text is an expression; anything else is the value itself.
+        value = IsTextKind(stored.Kind()) && !HasLineBreak(stored) ? Calc(VarToStr(stored)) : stored;
+        return true;
+    }
+    if (const long i = frxGlobalVariables().IndexOf(text); i >= 0) {
+        value = frxGlobalVariables()[static_cast<std::size_t>(i)].Value;
+        return true;
+    }
+    Symbol s;
+    if (Script().FindOwn(text, s)) {
+        switch (s.kind) {
+        case Symbol::Kind::Variable:
+            value = s.variable->value;
+            return true;
+        case Symbol::Kind::Constant:
+            value = s.constant;
+            return true;
+        case Symbol::Kind::Object:
+            value = Value(s.object);
+            return true;
+        default:
+            break;
+        }
+    }
+    return false;
+}
+
+Value TfrxReport::SystemVariable(long index) const
+{
+    switch (index) {
+    case 0:
+        return Value(Today(false));
+    case 1:
+        return Value(Today(true));
+    case 8:
+        return frxGlobalVariables().Get("CopyName0");
+    default:
+        // Page and line numbers are the band engine's; outside a run they are 0.
+        return Value(std::int32_t{0});
+    }
+}
+
+Value TfrxReport::Get(std::string_view name)
+{
+    Value value;
+    if (LookUpValue(name, value))
+        return value;
+    if (IsAggregateCall(name))
+        return Calc(name);
+    AddError(Format(evalmsg::UnknownVariable, {std::string(name)}));
+    return Value::Null();
+}
+
+void TfrxReport::Set(std::string_view name, const Value& value) { Variables.Set(name, value); }
+
+std::pair<TfrxDataSet*, std::string> TfrxReport::GetDataSetAndField(std::string_view text) const
+{
+    const std::size_t dot = text.find(".\"");
+    // The reference must end with the field's closing quote: "A"."B" + 1 is no field.
+    if (dot == std::string_view::npos || text.size() < dot + 3 || text.back() != '"')
+        return {};
+    const std::string_view alias = text.substr(0, dot);
+    for (std::size_t i = 0; i < Datasets.Count(); ++i) {
+        TfrxDataSet* ds = Datasets[i].DataSet();
+        if (ds && SameText(ds->UserName(), alias))
+            return {ds, std::string(text.substr(dot + 2, text.size() - dot - 3))};
+    }
+    return {};
+}
+
+} // namespace orv

@@ -1,0 +1,122 @@
+// report-tool calc: evaluates an expression in an empty report (no datasets)
+// and prints the value's kind and text on one line.
+
+#include "Commands.h"
+
+#include "model/Report.h"
+#include "platform/Console.h"
+#include "platform/FormatSettings.h"
+#include "platform/Text.h"
+#include "script/ExpressionCache.h"
+#include "script/ScriptLanguages.h"
+
+#include <memory>
+
+namespace orv::tool {
+namespace {
+
+constexpr const char* kCalcHelp =
+    "Usage: report-tool calc [--language NAME] [--locale NAME] EXPRESSION\n"
+    "\n"
+    "Evaluates EXPRESSION as a report would, in an empty report without\n"
+    "datasets, and prints one line: the value's kind (Int32, Double, String,\n"
+    "Boolean, DateTime, ...), a blank and its text. Line breaks in the text are\n"
+    "shown as \\r and \\n. On an error (also a name that nothing resolves)\n"
+    "prints the message on standard error and exits with 1.\n"
+    "\n"
+    "  --language NAME  PascalScript (default), C++Script, BasicScript or JScript\n"
+    "  --locale NAME    the number and date conventions (default: es_ES)\n";
+
+struct CalcOptions {
+    std::string language = kDefaultScriptLanguage;
+    std::string locale = "es_ES";
+    std::string text;
+    bool haveText = false;
+};
+
+std::string ReadOptions(const Arguments& args, CalcOptions& options) {
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        if (a == "--language" || a == "--locale") {
+            if (i + 1 >= args.size()) return "calc: " + a + " needs a value";
+            (a == "--language" ? options.language : options.locale) = args[++i];
+        } else if (options.haveText) {
+            return "calc: more than one EXPRESSION given";
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return "calc: unknown option '" + a + "'";
+        } else {
+            options.text = a;
+            options.haveText = true;
+        }
+    }
+    return options.haveText ? "" : "calc: no EXPRESSION given; 'report-tool calc --help' describes the command";
+}
+
+// The terminal's UTF-8 as Windows-1252; what the code page lacks becomes '?'.
+std::string FromTerminal(std::string_view utf8) {
+    std::u16string wide;
+    for (std::size_t i = 0; i < utf8.size();) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
+        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
+        i += static_cast<std::size_t>(extra) + 1;
+        wide += cp > 0xFFFF ? u'?' : static_cast<char16_t>(cp);
+    }
+    return Utf16ToCp1252(wide);
+}
+
+std::string OneLine(const std::string& text) {
+    std::string r;
+    for (char c : text) {
+        if (c == '\r') r += "\\r";
+        else if (c == '\n') r += "\\n";
+        else r += c;
+    }
+    return r;
+}
+
+std::string TextOf(const Value& v) {
+    if (v.Kind() == ValueKind::Array) {
+        std::string r = "[";
+        for (const Value& item : v.AsArray()) r += (r.size() > 1 ? ", " : "") + TextOf(item);
+        return r + "]";
+    }
+    if (v.Kind() == ValueKind::Object) {
+        auto* c = dynamic_cast<TComponent*>(v.AsObject());
+        return c ? c->Name() : std::string(v.AsObject() ? "(object)" : "nil");
+    }
+    return VarToStr(v);
+}
+
+} // namespace
+
+int RunCalc(const Arguments& args) {
+    if (WantsHelp(args)) {
+        WriteStdout(kCalcHelp);
+        return kExitOk;
+    }
+    CalcOptions options;
+    std::string fault = ReadOptions(args, options);
+    if (!fault.empty()) return UsageError(fault);
+
+    ScopedFormatSettings settings(options.locale);
+    auto report = std::make_unique<TfrxReport>(nullptr);
+    report->ScriptLanguage = options.language;
+    try {
+        const Value v = report->Calc(FromTerminal(options.text));
+        // Get of a name nothing resolves gives Null and leaves its message in Errors.
+        if (report->Errors().Count() > 0) {
+            for (const std::string& line : report->Errors().Lines()) WriteStderr(line + "\n");
+            return kExitFailed;
+        }
+        WriteStdout(std::string(ValueKindName(v.Kind())) + " " + Cp1252ToUtf8(OneLine(TextOf(v))) + "\n");
+        return kExitOk;
+    } catch (const ECalcError& e) {
+        WriteStderr(std::string(e.what()) + "\n");
+        return kExitFailed;
+    }
+}
+
+} // namespace orv::tool
