@@ -54,6 +54,18 @@ const BinaryInfo* FindBinary(std::string_view op)
 
 [[noreturn]] void Incompatible() { throw Exception(evalmsg::IncompatibleTypes); }
 
+// An argument converts to its parameter at run time unless one of them is
+// an object or an array and the other is not.
+bool ArgumentFits(ScriptType param, ScriptType arg)
+{
+    if (arg == ScriptType::None)
+        return false;
+    if (param == ScriptType::Variant || arg == ScriptType::Variant)
+        return true;
+    const auto structured = [](ScriptType t) { return t == ScriptType::Object || t == ScriptType::Array; };
+    return structured(param) || structured(arg) ? param == arg : true;
+}
+
 bool Compatible(ScriptType a, ScriptType b)
 {
     if (a == ScriptType::None || b == ScriptType::None)
@@ -494,8 +506,7 @@ private:
             }
             if (p.byRef && !IsPlainName(*args[k]))
                 throw Exception(evalmsg::NotAssignable);
-            const ScriptType a = CompileExpr(*args[k]).type;
-            if (!Compatible(p.type, a) || (p.type == ScriptType::Integer && a == ScriptType::Float))
+            if (!ArgumentFits(p.type, CompileExpr(*args[k]).type))
                 Incompatible();
         }
     }

@@ -120,8 +120,12 @@ std::int64_t VarToInt64(const Value& v)
         return v.IntegerValue();
     if (IsTextKind(v.Kind())) {
         std::int64_t i = 0;
-        if (TryStrToInt64(VarToStr(v), i))
+        long double d = 0;
+        const std::string text = VarToStr(v);
+        if (TryStrToInt64(text, i))
             return i;
+        if (!TryStrToFloat(text, d))
+            CannotConvert(v, "Integer");
     }
     if (v.Kind() == ValueKind::Currency)
         return RoundToInt64(static_cast<double>(v.AsCurrency().Scaled) / Currency::Scale);

@@ -121,13 +121,10 @@ Value Arith(VarOp op, const Value& a, const Value& b)
     if (c == NumClass::Currency)
         return CurrencyArith(op, a, b);
     const Value r = FloatArith(op, VarToFloat(a), VarToFloat(b));
-    if (c == NumClass::DateTime) {
-        // A date moved by a number stays a date; the distance of two dates is a number.
-        const bool moved = op == VarOp::Add || (op == VarOp::Sub && cb != NumClass::DateTime);
-        if (moved)
-            return Value(DateTime{r.AsDouble()});
-    }
-    return r;
+    // A date moved by a number stays a date; the distance of two dates is a number.
+    const bool dated = ca == NumClass::DateTime || cb == NumClass::DateTime;
+    const bool moved = op == VarOp::Add || (op == VarOp::Sub && cb != NumClass::DateTime);
+    return dated && moved ? Value(DateTime{r.AsDouble()}) : r;
 }
 
 Value JoinTexts(const Value& a, const Value& b)

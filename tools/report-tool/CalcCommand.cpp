@@ -79,9 +79,9 @@ std::string OneLine(const std::string& text) {
 
 std::string TextOf(const Value& v) {
     if (v.Kind() == ValueKind::Array) {
-        std::string r = "[";
-        for (const Value& item : v.AsArray()) r += (r.size() > 1 ? ", " : "") + TextOf(item);
-        return r + "]";
+        std::string r;
+        for (const Value& item : v.AsArray()) r += (&item == v.AsArray().data() ? "" : ", ") + TextOf(item);
+        return "[" + r + "]";
     }
     if (v.Kind() == ValueKind::Object) {
         auto* c = dynamic_cast<TComponent*>(v.AsObject());
