@@ -186,9 +186,12 @@ public:
     std::function<void(const std::string& name, Value& value)> OnGetValue;
     std::function<void(TfrxReport& report, const std::string& name, Value& value)> OnNewGetValue;
 
+    // The script environment expressions see (made on first use): the engine
+    // sets its variables Value and Self.
+    TfrxReportScript& Script();
+
 private:
     friend class TfrxReportScript;
-    TfrxReportScript& Script();
     Value CalcText(std::string_view expression, bool fromScript);
     Value SystemVariable(long index) const;
 

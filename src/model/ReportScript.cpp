@@ -13,18 +13,6 @@ namespace orv {
 
 namespace {
 
-// Evaluations whose failures IIF drops are not recorded in the report's errors.
-class QuietCalcs {
-public:
-    explicit QuietCalcs(int& counter) : FCounter(counter) { ++FCounter; }
-    ~QuietCalcs() { --FCounter; }
-    QuietCalcs(const QuietCalcs&) = delete;
-    QuietCalcs& operator=(const QuietCalcs&) = delete;
-
-private:
-    int& FCounter;
-};
-
 constexpr const char* kAggregates[] = {
     "macrofunction SUM(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
     "macrofunction AVG(Expr: Variant; Band: Variant = 0; Flags: Integer = 0): Variant",
@@ -84,7 +72,8 @@ void TfrxReportScript::AddReportFunctions()
     // Only the chosen branch runs; a failure anywhere gives an empty value.
     AddFunction(MakeFunction("macrofunction IIF(Expr: Boolean; TrueValue, FalseValue: Variant): Variant",
                              [r](CallArgs& a) {
-                                 QuietCalcs quiet(r->FQuietCalcs);
+                                 // Failures it drops are not recorded in the report's errors either.
+                                 const ScopedIncrement quiet(r->FQuietCalcs);
                                  try {
                                      const bool chosen = VarSame(r->Calc(a.Text(0)), Value(true));
                                      return r->Calc(a.Text(chosen ? 1 : 2));

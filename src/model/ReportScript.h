@@ -11,6 +11,18 @@ namespace orv {
 
 class TfrxReport;
 
+// Adds one to a counter for its lifetime (nesting depths, quiet sections).
+class ScopedIncrement {
+public:
+    explicit ScopedIncrement(int& counter) : FCounter(counter) { ++FCounter; }
+    ~ScopedIncrement() { --FCounter; }
+    ScopedIncrement(const ScopedIncrement&) = delete;
+    ScopedIncrement& operator=(const ScopedIncrement&) = delete;
+
+private:
+    int& FCounter;
+};
+
 class TfrxReportScript : public ScriptScope {
 public:
     explicit TfrxReportScript(TfrxReport& report);

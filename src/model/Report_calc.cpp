@@ -3,14 +3,12 @@
 #include "model/Report.h"
 
 #include "model/ReportScript.h"
-#include "platform/DateTimeFormat.h"
 #include "platform/StringFormat.h"
 #include "platform/Text.h"
 #include "script/EvalMessages.h"
+#include "script/FunctionLibrary.h"
 
-#include <chrono>
 #include <cmath>
-#include <ctime>
 
 namespace orv {
 
@@ -20,17 +18,6 @@ namespace {
 // deeper than this: a variable that names itself ends here instead of
 // exhausting the stack.
 constexpr int kMaxCalcDepth = 64;
-
-class DepthGuard {
-public:
-    explicit DepthGuard(int& depth) : FDepth(depth) { ++FDepth; }
-    ~DepthGuard() { --FDepth; }
-    DepthGuard(const DepthGuard&) = delete;
-    DepthGuard& operator=(const DepthGuard&) = delete;
-
-private:
-    int& FDepth;
-};
 
 constexpr const char* kAggregateNames[] = {"SUM", "MIN", "MAX", "AVG", "COUNT"};
 
@@ -50,17 +37,6 @@ bool HasLineBreak(const Value& v)
 {
     return v.Kind() == ValueKind::String ? v.AsString().find("\r\n") != std::string::npos
                                          : v.AsWideString().find(u"\r\n") != std::u16string::npos;
-}
-
-DateTime Today(bool timeOnly)
-{
-    using namespace std::chrono;
-    const std::time_t t = system_clock::to_time_t(system_clock::now());
-    std::tm local{};
-    localtime_r(&t, &local);
-    if (timeOnly)
-        return DateTime{EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, 0)};
-    return DateTime{EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday)};
 }
 
 } // namespace
@@ -88,7 +64,7 @@ Value TfrxReport::CalcFromScript(std::string_view expression) { return CalcText(
 
 Value TfrxReport::CalcText(std::string_view expression, bool fromScript)
 {
-    const DepthGuard depth(FCalcDepth);
+    const ScopedIncrement depth(FCalcDepth);
     std::string error;
     Value result;
     if (FCalcDepth > kMaxCalcDepth) {
@@ -167,10 +143,12 @@ bool TfrxReport::LookUpValue(std::string_view name, Value& value)
 Value TfrxReport::SystemVariable(long index) const
 {
     switch (index) {
-    case 0:
-        return Value(Today(false));
-    case 1:
-        return Value(Today(true));
+    case 0:  // the date and time the run started; outside a run, now
+        return Value(DateTime{std::floor(CurrentDateTime())});
+    case 1: {
+        const double now = CurrentDateTime();
+        return Value(DateTime{now - std::floor(now)});
+    }
     case 8:
         return frxGlobalVariables().Get("CopyName0");
     default:

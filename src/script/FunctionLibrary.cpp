@@ -64,7 +64,9 @@ std::string DeleteText(std::string s, std::int64_t from, std::int64_t count)
     return s;
 }
 
-TDateTime Now()
+} // namespace
+
+double CurrentDateTime()
 {
     using namespace std::chrono;
     const auto now = system_clock::now();
@@ -75,6 +77,8 @@ TDateTime Now()
     return EncodeDate(local.tm_year + 1900, local.tm_mon + 1, local.tm_mday) +
            EncodeTime(local.tm_hour, local.tm_min, local.tm_sec, ms);
 }
+
+namespace {
 
 struct RandomSource {
     std::mutex lock;
@@ -273,9 +277,9 @@ const LibraryRow kLibrary[] = {
     {"procedure DecodeDate(Date: TDateTime; var Year, Month, Day: Word)", DecodeDateOf},
     {"function EncodeTime(Hour, Min, Sec, MSec: Word): TDateTime", [](CallArgs& a) { return Date(EncodeTime(ToInt32(a.Float(0)), ToInt32(a.Float(1)), ToInt32(a.Float(2)), ToInt32(a.Float(3)))); }},
     {"procedure DecodeTime(Time: TDateTime; var Hour, Min, Sec, MSec: Word)", DecodeTimeOf},
-    {"function Date: TDateTime", [](CallArgs&) { return Date(std::floor(Now())); }},
-    {"function Time: TDateTime", [](CallArgs&) { const TDateTime n = Now(); return Date(n - std::floor(n)); }},
-    {"function Now: TDateTime", [](CallArgs&) { return Date(Now()); }},
+    {"function Date: TDateTime", [](CallArgs&) { return Date(std::floor(CurrentDateTime())); }},
+    {"function Time: TDateTime", [](CallArgs&) { const TDateTime n = CurrentDateTime(); return Date(n - std::floor(n)); }},
+    {"function Now: TDateTime", [](CallArgs&) { return Date(CurrentDateTime()); }},
     {"function DayOfWeek(aDate: TDateTime): Integer", [](CallArgs& a) { return Int(DayOfWeek(a.Float(0))); }},
     {"function IsLeapYear(Year: Word): Boolean", [](CallArgs& a) { return Value(IsLeapYear(ToInt32(a.Float(0)))); }},
     {"function DaysInMonth(nYear, nMonth: Integer): Integer", [](CallArgs& a) { return Int(DaysInMonth(ToInt32(a.Float(0)), ToInt32(a.Float(1)))); }},

@@ -54,6 +54,9 @@ const std::vector<FunctionEntry>& FunctionLibrary();
 // By name, ignoring letter case; none when the library has no such function.
 const FunctionEntry* FindLibraryFunction(std::string_view name);
 
+// The local clock as a date-time.
+double CurrentDateTime();
+
 // Upper- and lower-case of Windows-1252 text, accented letters included.
 std::string AnsiUpperCase(std::string_view text);
 std::string AnsiLowerCase(std::string_view text);
