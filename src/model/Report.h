@@ -15,7 +15,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <utility>
 
 namespace orv {
 
@@ -173,16 +172,11 @@ public:
     // and an entry in Errors; Set adds a missing variable.
     Value Get(std::string_view name);
     void Set(std::string_view name, const Value& value);
-    // The dataset and field of a text Dataset."Field"; none when the text is
-    // no such reference or the report lists no dataset of that name.
-    std::pair<TfrxDataSet*, std::string> GetDataSetAndField(std::string_view text) const;
     TfrxExpressionCache& ExpressionCache();
     // Forgets compiled expressions and the script's names (the report's
     // objects may have changed); the next Calc sees them anew.
     void ResetScript();
 
-    // The band or view whose expressions are being evaluated.
-    std::string CurrentObjectName;
     std::function<void(const std::string& name, Value& value)> OnGetValue;
     std::function<void(TfrxReport& report, const std::string& name, Value& value)> OnNewGetValue;
 

@@ -1,5 +1,5 @@
-// TfrxReport's expression evaluation: Calc, the plain-name look-up, the
-// report functions Get and Set, and the dataset-and-field references.
+// TfrxReport's expression evaluation: Calc, the plain-name look-up and the
+// report functions Get and Set.
 #include "model/Report.h"
 
 #include "model/ReportScript.h"
@@ -31,6 +31,19 @@ bool IsAggregateCall(std::string_view name)
         if (head == a)
             return true;
     return false;
+}
+
+// What a Null field reads as when the report converts Nulls.
+Value NullAs(TfrxFieldType type)
+{
+    switch (type) {
+    case fftString:
+        return Value(std::string());
+    case fftBoolean:
+        return Value(false);
+    default:
+        return Value(std::int32_t{0});
+    }
 }
 
 bool HasLineBreak(const Value& v)
@@ -92,9 +105,13 @@ bool TfrxReport::LookUpValue(std::string_view name, Value& value)
 {
     value = Value::Null();
     const std::string text(name);
-    if (auto [dataset, field] = GetDataSetAndField(text); dataset && !field.empty()) {
-        // Field values are read once datasets offer them; until then a field reads Null.
-        (void)EngineOptions.ConvertNulls;
+    // A dataset field; the text must end with the field's closing quote, so
+    // that Dataset."A" + 1 is not taken for a field named A" + .
+    if (const TfrxDataSetAndField ref = GetDataSetAndField(text);
+        ref.DataSet && !ref.Field.empty() && text.back() == '"') {
+        value = ref.DataSet->Value(ref.Field);
+        if (value.IsNull() && EngineOptions.ConvertNulls)
+            value = NullAs(ref.DataSet->FieldType(ref.Field));
         return true;
     }
     for (std::size_t i = 0; i < SystemVariableNames.Count(); ++i)
@@ -170,19 +187,5 @@ Value TfrxReport::Get(std::string_view name)
 
 void TfrxReport::Set(std::string_view name, const Value& value) { Variables.Set(name, value); }
 
-std::pair<TfrxDataSet*, std::string> TfrxReport::GetDataSetAndField(std::string_view text) const
-{
-    const std::size_t dot = text.find(".\"");
-    // The reference must end with the field's closing quote: "A"."B" + 1 is no field.
-    if (dot == std::string_view::npos || text.size() < dot + 3 || text.back() != '"')
-        return {};
-    const std::string_view alias = text.substr(0, dot);
-    for (std::size_t i = 0; i < Datasets.Count(); ++i) {
-        TfrxDataSet* ds = Datasets[i].DataSet();
-        if (ds && SameText(ds->UserName(), alias))
-            return {ds, std::string(text.substr(dot + 2, text.size() - dot - 3))};
-    }
-    return {};
-}
 
 } // namespace orv

@@ -52,21 +52,6 @@ std::string ReadOptions(const Arguments& args, CalcOptions& options) {
     return options.haveText ? "" : "calc: no EXPRESSION given; 'report-tool calc --help' describes the command";
 }
 
-// The terminal's UTF-8 as Windows-1252; what the code page lacks becomes '?'.
-std::string FromTerminal(std::string_view utf8) {
-    std::u16string wide;
-    for (std::size_t i = 0; i < utf8.size();) {
-        const auto c = static_cast<unsigned char>(utf8[i]);
-        const int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : c >= 0xC0 ? 1 : 0;
-        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
-        for (int k = 1; k <= extra && i + static_cast<std::size_t>(k) < utf8.size(); ++k)
-            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]) & 0x3F);
-        i += static_cast<std::size_t>(extra) + 1;
-        wide += cp > 0xFFFF ? u'?' : static_cast<char16_t>(cp);
-    }
-    return Utf16ToCp1252(wide);
-}
-
 std::string OneLine(const std::string& text) {
     std::string r;
     for (char c : text) {
@@ -105,7 +90,7 @@ int RunCalc(const Arguments& args) {
     auto report = std::make_unique<TfrxReport>(nullptr);
     report->ScriptLanguage = options.language;
     try {
-        const Value v = report->Calc(FromTerminal(options.text));
+        const Value v = report->Calc(Utf16ToCp1252(Utf8ToUtf16(options.text)));
         // Get of a name nothing resolves gives Null and leaves its message in Errors.
         if (report->Errors().Count() > 0) {
             for (const std::string& line : report->Errors().Lines()) WriteStderr(line + "\n");
