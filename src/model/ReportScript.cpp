@@ -21,14 +21,48 @@ constexpr const char* kAggregates[] = {
     "macrofunction COUNT(Band: Variant = 0; Flags: Integer = 0): Variant",
 };
 
-void RegisterReportMethods()
+TfrxDataSet& DataSetOf(TObject& self) { return static_cast<TfrxDataSet&>(self); }
+
+using MethodImpl = Value (*)(TObject& self, CallArgs& args);
+
+struct MethodRow {
+    const TClassInfo& (*cls)();
+    const char* declaration;
+    MethodImpl impl;
+};
+
+// What scripts may ask of the report and of its datasets by name.
+const MethodRow kMethods[] = {
+    {&TfrxReport::StaticClass, "function Calc(const Expr: String): Variant",
+     [](TObject& self, CallArgs& a) { return static_cast<TfrxReport&>(self).CalcFromScript(a.Str(0)); }},
+    {&TfrxDataSet::StaticClass, "function Value(Index: String): Variant",
+     [](TObject& self, CallArgs& a) { return DataSetOf(self).Value(a.Str(0)); }},
+    {&TfrxDataSet::StaticClass, "function DisplayText(Index: String): String",
+     [](TObject& self, CallArgs& a) { return Value(DataSetOf(self).DisplayText(a.Str(0))); }},
+    {&TfrxDataSet::StaticClass, "function DisplayWidth(Index: String): Integer",
+     [](TObject& self, CallArgs& a) { return Value(std::int32_t{DataSetOf(self).DisplayWidth(a.Str(0))}); }},
+    {&TfrxDataSet::StaticClass, "function FieldType(Index: String): Integer",
+     [](TObject& self, CallArgs& a) { return Value(static_cast<std::int32_t>(DataSetOf(self).FieldType(a.Str(0)))); }},
+    {&TfrxDataSet::StaticClass, "function HasField(Index: String): Boolean",
+     [](TObject& self, CallArgs& a) { return Value(DataSetOf(self).HasField(a.Str(0))); }},
+    {&TfrxDataSet::StaticClass, "function IsBlobField(Index: String): Boolean",
+     [](TObject& self, CallArgs& a) { return Value(DataSetOf(self).IsBlobField(a.Str(0))); }},
+    {&TfrxDataSet::StaticClass, "function FieldsCount: Integer",
+     [](TObject& self, CallArgs&) { return Value(std::int32_t{DataSetOf(self).FieldsCount()}); }},
+    {&TfrxDataSet::StaticClass, "function RecordCount: Integer",
+     [](TObject& self, CallArgs&) { return Value(std::int32_t{DataSetOf(self).RecordCount()}); }},
+    {&TfrxDataSet::StaticClass, "function RecNo: Integer",
+     [](TObject& self, CallArgs&) { return Value(std::int32_t{DataSetOf(self).RecNo}); }},
+    {&TfrxDataSet::StaticClass, "function Eof: Boolean",
+     [](TObject& self, CallArgs&) { return Value(DataSetOf(self).Eof()); }},
+};
+
+void RegisterMethods()
 {
     static std::once_flag once;
     std::call_once(once, [] {
-        RegisterScriptMethod(TfrxReport::StaticClass(), "function Calc(const Expr: String): Variant",
-                             [](TObject& self, CallArgs& a) {
-                                 return static_cast<TfrxReport&>(self).CalcFromScript(a.Str(0));
-                             });
+        for (const MethodRow& m : kMethods)
+            RegisterScriptMethod(m.cls(), m.declaration, m.impl);
     });
 }
 
@@ -36,7 +70,7 @@ void RegisterReportMethods()
 
 TfrxReportScript::TfrxReportScript(TfrxReport& report) : ScriptScope(&GlobalScriptScope()), FReport(report)
 {
-    RegisterReportMethods();
+    RegisterMethods();
     AddComponent("Report", &report);
     FValue = &AddVariable("Value");
     FSelf = &AddVariable("Self", ScriptType::Object);

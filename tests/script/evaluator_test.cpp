@@ -3,6 +3,7 @@
 // compiled expression (names, variables, the cache, the error list).
 #include "model/Report.h"
 
+#include "data/UserDataSet.h"
 #include "model/Bands.h"
 #include "model/Pages.h"
 #include "model/Views.h"
@@ -377,6 +378,17 @@ TEST_F(EvaluatorTest, ObjectsOfTheReportAndTheirProperties)
     EXPECT_EQ(Shown(report.Calc("Memo1.Visible and True")), "Boolean True");
     // A plain object name is found by the look-up without compiling.
     EXPECT_EQ(report.Calc("Memo1").AsObject(), memo);
+    // A dataset of the report, with the operations scripts call by name.
+    auto* ds = new TfrxUserDataSet(&report);
+    ds->SetName("dsUsuario");
+    ds->Fields.Add("Nombre");
+    ds->OnGetValue.Handler = [](const std::string& field, Value& v) { v = Value("valor de " + field); };
+    EXPECT_EQ(Shown(report.Calc("dsUsuario.Value('Nombre') + '/' + dsUsuario.DisplayText('Nombre')")),
+              "WideString valor de Nombre/valor de Nombre");  // display texts are wide
+    EXPECT_EQ(Shown(report.Calc("dsUsuario.HasField('NOMBRE') and (dsUsuario.FieldsCount = 1)")), "Boolean True");
+    EXPECT_EQ(Shown(report.Calc("dsUsuario.RecNo + dsUsuario.FieldType('Nombre') + dsUsuario.RecordCount")), "Int32 0");
+    EXPECT_EQ(Shown(report.Calc("dsUsuario.Eof or dsUsuario.IsBlobField('Nombre')")), "Boolean False");
+    EXPECT_EQ(Shown(report.Calc("dsUsuario.DisplayWidth('Nombre')")), "Int32 10");
 }
 
 TEST_F(EvaluatorTest, OtherLanguagesWrapTheirOwnWay)
