@@ -29,15 +29,6 @@ constexpr int kMaxArrayElements = 1 << 20;
 // Variant type codes as VarType gives them.
 constexpr std::int32_t kVarArrayOfVariant = 0x200C;
 
-Value Float(double d)
-{
-    if (std::isnan(d))
-        throw Exception(evalmsg::InvalidFloatOp);
-    if (std::isinf(d))
-        throw Exception(evalmsg::FloatOverflow);
-    return Value(d);
-}
-
 std::int32_t ToInt32(double d)
 {
     if (std::isnan(d))
@@ -264,7 +255,7 @@ const LibraryRow kLibrary[] = {
     {"function VarToStr(v: Variant): String", [](CallArgs& a) { return Text(a.Str(0)); }},
     {"function StrToInt(s: String): Integer", [](CallArgs& a) { return Value(StrToInt(a.Str(0))); }},
     {"function StrToInt64(s: String): Int64", [](CallArgs& a) { return Value(StrToInt64(a.Str(0))); }},
-    {"function StrToFloat(s: String): Extended", [](CallArgs& a) { return Float(static_cast<double>(StrToFloat(a.Str(0)))); }},
+    {"function StrToFloat(s: String): Extended", [](CallArgs& a) { return FloatResult(static_cast<double>(StrToFloat(a.Str(0)))); }},
     {"function StrToDate(s: String): Extended", [](CallArgs& a) { return Value(StrToDate(a.Str(0))); }},
     {"function StrToTime(s: String): Extended", [](CallArgs& a) { return Value(StrToTime(a.Str(0))); }},
     {"function StrToDateTime(s: String): Extended", [](CallArgs& a) { return Value(StrToDateTime(a.Str(0))); }},
@@ -314,20 +305,20 @@ const LibraryRow kLibrary[] = {
     {"procedure SetLength(var S: Variant; L: Integer)", SetLengthOf},
     {"function Round(e: Extended): Integer", [](CallArgs& a) { return Value(ToInt32(std::nearbyint(a.Float(0)))); }},
     {"function Trunc(e: Extended): Integer", [](CallArgs& a) { return Value(ToInt32(std::trunc(a.Float(0)))); }},
-    {"function Int(e: Extended): Integer", [](CallArgs& a) { return Float(std::trunc(a.Float(0))); }},
-    {"function Frac(X: Extended): Extended", [](CallArgs& a) { const double x = a.Float(0); return Float(x - std::trunc(x)); }},
-    {"function Sqrt(e: Extended): Extended", [](CallArgs& a) { return Float(std::sqrt(a.Float(0))); }},
-    {"function Abs(e: Extended): Extended", [](CallArgs& a) { return Float(std::fabs(a.Float(0))); }},
-    {"function Sin(e: Extended): Extended", [](CallArgs& a) { return Float(std::sin(a.Float(0))); }},
-    {"function Cos(e: Extended): Extended", [](CallArgs& a) { return Float(std::cos(a.Float(0))); }},
-    {"function ArcTan(X: Extended): Extended", [](CallArgs& a) { return Float(std::atan(a.Float(0))); }},
-    {"function Tan(X: Extended): Extended", [](CallArgs& a) { return Float(std::tan(a.Float(0))); }},
-    {"function Exp(X: Extended): Extended", [](CallArgs& a) { return Float(std::exp(a.Float(0))); }},
+    {"function Int(e: Extended): Integer", [](CallArgs& a) { return FloatResult(std::trunc(a.Float(0))); }},
+    {"function Frac(X: Extended): Extended", [](CallArgs& a) { const double x = a.Float(0); return FloatResult(x - std::trunc(x)); }},
+    {"function Sqrt(e: Extended): Extended", [](CallArgs& a) { return FloatResult(std::sqrt(a.Float(0))); }},
+    {"function Abs(e: Extended): Extended", [](CallArgs& a) { return FloatResult(std::fabs(a.Float(0))); }},
+    {"function Sin(e: Extended): Extended", [](CallArgs& a) { return FloatResult(std::sin(a.Float(0))); }},
+    {"function Cos(e: Extended): Extended", [](CallArgs& a) { return FloatResult(std::cos(a.Float(0))); }},
+    {"function ArcTan(X: Extended): Extended", [](CallArgs& a) { return FloatResult(std::atan(a.Float(0))); }},
+    {"function Tan(X: Extended): Extended", [](CallArgs& a) { return FloatResult(std::tan(a.Float(0))); }},
+    {"function Exp(X: Extended): Extended", [](CallArgs& a) { return FloatResult(std::exp(a.Float(0))); }},
     {"function Ln(X: Extended): Extended", [](CallArgs& a) {
         const double x = a.Float(0);
         if (x == 0)
             throw Exception(evalmsg::FloatDivByZero);
-        return Float(std::log(x));
+        return FloatResult(std::log(x));
     }},
     {"function Pi: Extended", [](CallArgs&) { return Value(std::numbers::pi); }},
     {"procedure Inc(var i: Integer; incr: Integer = 1)", [](CallArgs& a) { return Step(a, 1); }},

@@ -146,6 +146,9 @@ TObject* VarToObject(const Value& v);
 bool IsTextKind(ValueKind kind);
 // An Int32 when the number fits in 32 bits, else an Int64.
 Value MakeInteger(std::int64_t v);
+// A float result: NaN fails with "Invalid floating point operation", an
+// infinity with "Floating point overflow".
+Value FloatResult(double d);
 
 // --- operators (ValueOps.cpp) ---
 enum class VarOp { Add, Sub, Mul, DivFloat, DivInt, Mod, And, Or, Xor, Shl, Shr, StrCat };

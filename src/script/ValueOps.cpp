@@ -36,15 +36,6 @@ NumClass ClassOf(const Value& v)
 
 bool IsWide(const Value& v) { return v.Kind() == ValueKind::Int64; }
 
-Value CheckedFloat(double d)
-{
-    if (std::isnan(d))
-        throw Exception(evalmsg::InvalidFloatOp);
-    if (std::isinf(d))
-        throw Exception(evalmsg::FloatOverflow);
-    return Value(d);
-}
-
 // An integer result: Int64 when an operand was, else the narrowest that holds it.
 Value IntegerResult(std::int64_t r, const Value& a, const Value& b)
 {
@@ -103,11 +94,11 @@ Value FloatArith(VarOp op, double x, double y)
 {
     switch (op) {
     case VarOp::Add:
-        return CheckedFloat(x + y);
+        return FloatResult(x + y);
     case VarOp::Sub:
-        return CheckedFloat(x - y);
+        return FloatResult(x - y);
     default:
-        return CheckedFloat(x * y);
+        return FloatResult(x * y);
     }
 }
 
@@ -148,7 +139,7 @@ Value DivFloat(const Value& a, const Value& b)
     const double x = VarToFloat(a), y = VarToFloat(b);
     if (y == 0)
         throw Exception(x == 0 || std::isnan(x) ? evalmsg::InvalidFloatOp : evalmsg::FloatDivByZero);
-    return CheckedFloat(x / y);
+    return FloatResult(x / y);
 }
 
 Value DivMod(VarOp op, const Value& a, const Value& b)
@@ -211,6 +202,15 @@ VarCompareResult CompareTexts(const Value& a, const Value& b)
 bool IsReference(const Value& v) { return v.Kind() == ValueKind::Object || v.Kind() == ValueKind::Array; }
 
 } // namespace
+
+Value FloatResult(double d)
+{
+    if (std::isnan(d))
+        throw Exception(evalmsg::InvalidFloatOp);
+    if (std::isinf(d))
+        throw Exception(evalmsg::FloatOverflow);
+    return Value(d);
+}
 
 Value VarBinary(VarOp op, const Value& a, const Value& b)
 {

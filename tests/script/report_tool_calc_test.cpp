@@ -1,18 +1,10 @@
 // report-tool calc run as a real process.
-#include "support/ProcessRunner.h"
-#include "support/TempFolder.h"
+#include "support/ReportTool.h"
 
 #include <gtest/gtest.h>
 
 namespace orv::test {
 namespace {
-
-const std::filesystem::path kTool = std::filesystem::path(ORVANTA_BINARY_DIR) / "report-tool";
-
-const std::filesystem::path& WorkFolder() {
-    static const TempFolder folder("report-tool-calc-test");
-    return folder.Path();
-}
 
 TEST(ReportToolCalcTest, PrintsKindAndTextOrTheError) {
     const struct {
@@ -32,7 +24,7 @@ TEST(ReportToolCalcTest, PrintsKindAndTextOrTheError) {
         {{"calc"}, 2, "", "report-tool: calc: no EXPRESSION given; 'report-tool calc --help' describes the command\n"},
     };
     for (const auto& c : cases) {
-        ProcessResult r = RunProcess(kTool, c.args, WorkFolder());
+        ProcessResult r = RunReportTool(c.args);
         EXPECT_EQ(r.exitCode, c.exitCode) << c.args.back();
         EXPECT_EQ(r.out, c.out) << c.args.back();
         EXPECT_EQ(r.err, c.err) << c.args.back();

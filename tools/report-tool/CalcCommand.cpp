@@ -27,31 +27,6 @@ constexpr const char* kCalcHelp =
     "  --language NAME  PascalScript (default), C++Script, BasicScript or JScript\n"
     "  --locale NAME    the number and date conventions (default: es_ES)\n";
 
-struct CalcOptions {
-    std::string language = kDefaultScriptLanguage;
-    std::string locale = "es_ES";
-    std::string text;
-    bool haveText = false;
-};
-
-std::string ReadOptions(const Arguments& args, CalcOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--language" || a == "--locale") {
-            if (i + 1 >= args.size()) return "calc: " + a + " needs a value";
-            (a == "--language" ? options.language : options.locale) = args[++i];
-        } else if (options.haveText) {
-            return "calc: more than one EXPRESSION given";
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            return "calc: unknown option '" + a + "'";
-        } else {
-            options.text = a;
-            options.haveText = true;
-        }
-    }
-    return options.haveText ? "" : "calc: no EXPRESSION given; 'report-tool calc --help' describes the command";
-}
-
 std::string OneLine(const std::string& text) {
     std::string r;
     for (char c : text) {
@@ -82,15 +57,16 @@ int RunCalc(const Arguments& args) {
         WriteStdout(kCalcHelp);
         return kExitOk;
     }
-    CalcOptions options;
-    std::string fault = ReadOptions(args, options);
+    std::string language = kDefaultScriptLanguage, locale = "es_ES", text;
+    std::string fault =
+        ReadArguments(args, "calc", {{"--language", &language}, {"--locale", &locale}}, "EXPRESSION", text);
     if (!fault.empty()) return UsageError(fault);
 
-    ScopedFormatSettings settings(options.locale);
+    ScopedFormatSettings settings(locale);
     auto report = std::make_unique<TfrxReport>(nullptr);
-    report->ScriptLanguage = options.language;
+    report->ScriptLanguage = language;
     try {
-        const Value v = report->Calc(Utf16ToCp1252(Utf8ToUtf16(options.text)));
+        const Value v = report->Calc(Utf16ToCp1252(Utf8ToUtf16(text)));
         // Get of a name nothing resolves gives Null and leaves its message in Errors.
         if (report->Errors().Count() > 0) {
             for (const std::string& line : report->Errors().Lines()) WriteStderr(line + "\n");

@@ -38,6 +38,30 @@ bool WantsHelp(const Arguments& args) {
     return false;
 }
 
+std::string ReadArguments(const Arguments& args, const std::string& command, std::initializer_list<Option> options,
+                          const std::string& what, std::string& positional) {
+    bool havePositional = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const Option* option = nullptr;
+        for (const Option& o : options)
+            if (a == o.name) option = &o;
+        if (option) {
+            if (i + 1 >= args.size()) return command + ": " + a + " needs a value";
+            *option->value = args[++i];
+        } else if (havePositional) {
+            return command + ": more than one " + what + " given";
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return command + ": unknown option '" + a + "'";
+        } else {
+            positional = a;
+            havePositional = true;
+        }
+    }
+    if (havePositional) return "";
+    return command + ": no " + what + " given; 'report-tool " + command + " --help' describes the command";
+}
+
 } // namespace orv::tool
 
 int main(int argc, char** argv) {
