@@ -3,6 +3,7 @@
 #include "app/DataModule.h"
 
 #include "data/DBDataSet.h"
+#include "data/DataSet.h"
 #include "data/DataSources.h"
 #include "model/Bands.h"
 #include "model/Compressor.h"
@@ -122,6 +123,8 @@ void TDM1::BuildStoredDesign() {
 }
 
 TDM1::TDM1() : TComponent(nullptr) {
+    // Templates may hold report datasets of their own.
+    RegisterDataSetClasses();
     SetName("DM1");
     // Client character set WIN1252, read-only transactions and read-committed
     // isolation are the connection component's own settings.

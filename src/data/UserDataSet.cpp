@@ -1,7 +1,7 @@
 #include "data/UserDataSet.h"
 
 #include "data/DataSetProperties.h"
-#include "script/ValueText.h"
+#include "script/Value.h"
 
 namespace orv {
 

@@ -158,6 +158,7 @@ void TfrxReport::Clear()
     SystemVariableNames.Clear();
     for (const char* name : SystemVariables)
         SystemVariableNames.Add(name);
+    ResetScript();
 }
 
 void TfrxReport::AddError(const std::string& text)

@@ -13,6 +13,8 @@
 
 #include <istream>
 #include <ostream>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -20,6 +22,8 @@ namespace orv {
 
 class TfrxReport;
 class TfrxCustomExportFilter;
+class TfrxReportScript;
+class TfrxExpressionCache;
 
 // One entry of a report's dataset list.
 class TfrxDataSetItem : public TfrxCollectionItem {
@@ -84,6 +88,9 @@ public:
     // Appends a variable when absent.
     void Set(std::string_view name, const Value& value);
 };
+
+// The process-wide variables that scripts see as frxGlobalVariables.
+TfrxVariables& frxGlobalVariables();
 
 class TfrxReport : public TfrxComponent {
 public:
@@ -171,11 +178,45 @@ public:
     // The names of the system variables that expressions can use.
     TStringList SystemVariableNames;
 
+    // --- expressions (Report_calc.cpp) ---
+    // The value of an expression text: a plain name through LookUpValue,
+    // otherwise the text compiled (once) and run. A failure is added to
+    // Errors, prefixed by CurrentObjectName, and raised as ECalcError.
+    Value Calc(std::string_view expression);
+    // Calc as a script asks for it: the failure is worded for the script and
+    // not added to Errors.
+    Value CalcFromScript(std::string_view expression);
+    // A dataset field, system variable, event value, report, global or
+    // script variable of that name.
+    bool LookUpValue(std::string_view name, Value& value);
+    // The report functions Get and Set of scripts: an unknown name gives Null
+    // and an entry in Errors; Set adds a missing variable.
+    Value Get(std::string_view name);
+    void Set(std::string_view name, const Value& value);
+    TfrxExpressionCache& ExpressionCache();
+    // Forgets compiled expressions and the script's names (the report's
+    // objects may have changed); the next Calc sees them anew.
+    void ResetScript();
+
+    std::function<void(const std::string& name, Value& value)> OnGetValue;
+    std::function<void(TfrxReport& report, const std::string& name, Value& value)> OnNewGetValue;
+
+    // The script environment expressions see (made on first use): the engine
+    // sets its variables Value and Self.
+    TfrxReportScript& Script();
+
 private:
     void ReadTemplate(std::istream& stream);
     void EnsureDataPage();
     bool CheckPassword();
     void ReportErrors();
+    friend class TfrxReportScript;
+    Value CalcText(std::string_view expression, bool fromScript);
+    Value SystemVariable(long index) const;
+
+    std::shared_ptr<TfrxReportScript> FScript;  // made on first use
+    int FCalcDepth = 0;
+    int FQuietCalcs = 0;  // while above 0, failures are not added to Errors
 
     std::string FVersion = "5.1.12";
     TfrxDataSetBinding FDataSet;

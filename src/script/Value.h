@@ -1,6 +1,6 @@
-// The variant that datasets return, expressions compute and memos format.
-// This file holds the kinds and their plain construction and access; the
-// conversions and operators between kinds are built on top of it.
+// The variant that datasets return, expressions compute and memos format:
+// its kinds, plain construction and access, and the conversions and
+// operators between kinds (ValueConvert.cpp, ValueOps.cpp).
 #pragma once
 
 #include <cstdint>
@@ -117,5 +117,58 @@ private:
 
 // The kind's name as messages show it ("Empty", "Int32", ...).
 const char* ValueKindName(ValueKind kind);
+
+// --- conversions (ValueConvert.cpp) ---
+// Numbers and dates are written and read by the process's format settings.
+// A value that has no such form fails with "Could not convert variant of
+// type (KIND) into type (TARGET)".
+
+// Text: Empty and Null give "", Booleans "True" / "False", numbers as
+// FloatToStr writes them, date-times as DateTimeToStr. Wide text is narrowed
+// to Windows-1252.
+std::string VarToStr(const Value& v);
+std::u16string VarToWideStr(const Value& v);
+// Empty is 0, True -1; text is read as a float.
+double VarToFloat(const Value& v);
+// Floats are rounded, halves to even; outside the 64-bit range fails with
+// "Integer overflow".
+std::int64_t VarToInt64(const Value& v);
+// As VarToInt64, within the 32-bit range.
+std::int32_t VarToInt32(const Value& v);
+// Numbers: non-zero is true; text: "True" / "False" in any case, or a number.
+bool VarToBool(const Value& v);
+Currency VarToCurrency(const Value& v);
+// Any number taken as days since 30 December 1899; text read as a date-time.
+DateTime VarToDateTime(const Value& v);
+// Fails with the conversion message unless the value is an object reference
+// (Null and Empty give none).
+TObject* VarToObject(const Value& v);
+bool IsTextKind(ValueKind kind);
+// An Int32 when the number fits in 32 bits, else an Int64.
+Value MakeInteger(std::int64_t v);
+// A float result: NaN fails with "Invalid floating point operation", an
+// infinity with "Floating point overflow".
+Value FloatResult(double d);
+
+// --- operators (ValueOps.cpp) ---
+enum class VarOp { Add, Sub, Mul, DivFloat, DivInt, Mod, And, Or, Xor, Shl, Shr, StrCat };
+
+// Null in any operand gives Null; Empty counts as 0 or "". Numbers combine
+// in the wider kind (integers widen to Int64 instead of overflowing; a
+// date-time plus or minus a number stays a date-time); texts join under Add;
+// text against a number is read as a number. Faults raise orv::Exception with
+// the platform's texts ("Division by zero", "Floating point division by
+// zero", "Integer overflow", "Floating point overflow", "Invalid floating
+// point operation", "Invalid variant operation").
+Value VarBinary(VarOp op, const Value& a, const Value& b);
+Value VarNot(const Value& v);
+Value VarNegate(const Value& v);
+
+enum class VarCompareResult { Less, Equal, Greater };
+// Null equals Null and is less than anything else; Empty counts as 0 or "";
+// texts compare by their characters (letter case counts), text against a
+// number as numbers. Objects compare only for equality.
+VarCompareResult VarCompare(const Value& a, const Value& b);
+bool VarSame(const Value& a, const Value& b);  // VarCompare(a, b) == Equal
 
 } // namespace orv

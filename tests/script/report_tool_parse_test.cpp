@@ -1,22 +1,12 @@
 // report-tool parse run as a real process.
-#include "support/ProcessRunner.h"
-#include "support/TempFolder.h"
+#include "support/ReportTool.h"
 
 #include <gtest/gtest.h>
 
 namespace orv::test {
 namespace {
 
-const std::filesystem::path kTool = std::filesystem::path(ORVANTA_BINARY_DIR) / "report-tool";
-
-// A folder of this test process's own for the captured output, so that tests
-// running side by side do not share files.
-const std::filesystem::path& WorkFolder() {
-    static const TempFolder folder("report-tool-test");
-    return folder.Path();
-}
-
-ProcessResult Tool(const std::vector<std::string>& args) { return RunProcess(kTool, args, WorkFolder()); }
+ProcessResult Tool(const std::vector<std::string>& args) { return RunReportTool(args); }
 
 TEST(ReportToolParseTest, PrintsTheTreeAsXml) {
     ProcessResult r = Tool({"parse", "begin x := <Page#> + 1 end."});
@@ -35,8 +25,8 @@ TEST(ReportToolParseTest, OptionsChooseLanguageAndRule) {
 }
 
 TEST(ReportToolParseTest, ReadsStandardInputForADash) {
-    ProcessResult r = RunProcess("/bin/sh", {"-c", "printf 'begin\\r\\n  x := \\r\\nend.' | \"$0\" parse -", kTool.string()},
-                                 WorkFolder());
+    ProcessResult r = RunProcess("/bin/sh", {"-c", "printf 'begin\\r\\n  x := \\r\\nend.' | \"$0\" parse -", kReportTool.string()},
+                                 ReportToolFolder());
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "3:1: Expression expected\n");

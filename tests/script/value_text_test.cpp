@@ -1,4 +1,4 @@
-#include "script/ValueText.h"
+#include "script/Value.h"
 
 #include "platform/DateTimeFormat.h"
 #include "platform/Exception.h"

@@ -2,6 +2,7 @@
 // and gives the process's exit code.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -24,10 +25,22 @@ int RunParse(const Arguments& args);
 int RunCheck(const Arguments& args);
 int RunTree(const Arguments& args);
 int RunSave(const Arguments& args);
+int RunCalc(const Arguments& args);
 
 // Writes "report-tool: TEXT" as one line on standard error and gives kExitUsage.
 int UsageError(const std::string& text);
 // True when the arguments ask for help (-h or --help anywhere).
 bool WantsHelp(const Arguments& args);
+
+// One "--name VALUE" option of a command and where its value goes.
+struct Option {
+    const char* name;
+    std::string* value;
+};
+// Reads a command's options and its one positional argument, called `what`
+// in messages (TEXT, EXPRESSION). Empty when the arguments are fine, else
+// what is wrong with them, beginning with the command's name.
+std::string ReadArguments(const Arguments& args, const std::string& command, std::initializer_list<Option> options,
+                          const std::string& what, std::string& positional);
 
 } // namespace orv::tool

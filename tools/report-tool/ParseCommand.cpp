@@ -27,32 +27,6 @@ constexpr const char* kParseHelp =
     "  --rule NAME      the grammar rule to start from (default: program), for\n"
     "                   example 'expression' to parse a bare expression\n";
 
-struct ParseOptions {
-    std::string language = kDefaultScriptLanguage;
-    std::string rule = "program";
-    std::string text;
-    bool haveText = false;
-};
-
-// Empty when the arguments are fine, else what is wrong with them.
-std::string ReadOptions(const Arguments& args, ParseOptions& options) {
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string& a = args[i];
-        if (a == "--language" || a == "--rule") {
-            if (i + 1 >= args.size()) return "parse: " + a + " needs a value";
-            (a == "--language" ? options.language : options.rule) = args[++i];
-        } else if (options.haveText) {
-            return "parse: more than one TEXT given";
-        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
-            return "parse: unknown option '" + a + "'";
-        } else {
-            options.text = a;
-            options.haveText = true;
-        }
-    }
-    return options.haveText ? "" : "parse: no TEXT given; 'report-tool parse --help' describes the command";
-}
-
 std::string TreeAsXml(TfrxXMLDocument& tree) {
     std::ostringstream out;
     tree.SetIndentOutput(true);
@@ -71,12 +45,12 @@ int RunParse(const Arguments& args) {
         WriteStdout(kParseHelp);
         return kExitOk;
     }
-    ParseOptions options;
-    std::string fault = ReadOptions(args, options);
+    std::string language = kDefaultScriptLanguage, rule = "program", text;
+    std::string fault = ReadArguments(args, "parse", {{"--language", &language}, {"--rule", &rule}}, "TEXT", text);
     if (!fault.empty()) return UsageError(fault);
-    if (options.text == "-") options.text.assign(std::istreambuf_iterator<char>(std::cin), {});
+    if (text == "-") text.assign(std::istreambuf_iterator<char>(std::cin), {});
 
-    ParseResult result = ParseScript(options.text, options.language, options.rule);
+    ParseResult result = ParseScript(text, language, rule);
     if (!result.Ok()) {
         std::string place = result.error.pos.line > 0 ? FormatPos(result.error.pos) + ": " : "";
         WriteStderr(place + result.error.message + "\n");

@@ -15,6 +15,7 @@ const Command kCommands[] = {
     {"check", "load a template and print the errors found, or 'ok'", RunCheck},
     {"tree", "print the component tree of a template", RunTree},
     {"save", "load a template and save it again, plain or compressed", RunSave},
+    {"calc", "evaluate an expression in an empty report and print its value", RunCalc},
 };
 
 std::string ToolHelp() {
@@ -38,6 +39,30 @@ bool WantsHelp(const Arguments& args) {
     for (const std::string& a : args)
         if (a == "-h" || a == "--help") return true;
     return false;
+}
+
+std::string ReadArguments(const Arguments& args, const std::string& command, std::initializer_list<Option> options,
+                          const std::string& what, std::string& positional) {
+    bool havePositional = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& a = args[i];
+        const Option* option = nullptr;
+        for (const Option& o : options)
+            if (a == o.name) option = &o;
+        if (option) {
+            if (i + 1 >= args.size()) return command + ": " + a + " needs a value";
+            *option->value = args[++i];
+        } else if (havePositional) {
+            return command + ": more than one " + what + " given";
+        } else if (a.size() > 1 && a[0] == '-' && a[1] == '-') {
+            return command + ": unknown option '" + a + "'";
+        } else {
+            positional = a;
+            havePositional = true;
+        }
+    }
+    if (havePositional) return "";
+    return command + ": no " + what + " given; 'report-tool " + command + " --help' describes the command";
 }
 
 } // namespace orv::tool
