@@ -242,6 +242,9 @@ bool TfrxReport::LoadFromFile(const std::string& fileName, bool raiseIfMissing)
     const bool exists = FileExists(fileName);
     if (!exists && !raiseIfMissing)
         return false;
+    // A folder opens as a stream here, and would read as an empty one.
+    if (DirectoryExists(fileName))
+        throw Exception(FileOpenErrorText(fileName, EISDIR));
     std::ifstream file(fileName, std::ios::binary);
     if (!file.is_open())
         throw Exception(FileOpenErrorText(fileName, errno));

@@ -116,6 +116,7 @@ TEST_F(ReportToolTemplates, FaultsAreOneLineOnStandardError)
     } cases[] = {
         {{"check", "missing.xml"}, 1,
          "report-tool check: Cannot open file \"missing.xml\". No such file or directory\n"},
+        {{"check", "."}, 1, "report-tool check: Cannot open file \".\". Is a directory\n"},
         {{"save", "missing.xml", "out.xml"}, 1,
          "report-tool save: Cannot open file \"missing.xml\". No such file or directory\n"},
         {{"save", kHandWritten, "no/such/folder/out.xml"}, 1,
