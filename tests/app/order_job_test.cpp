@@ -61,6 +61,9 @@ struct JobCase {
     int exitCode;
 };
 
+// Keeps the test names short in listings.
+void PrintTo(const JobCase& c, std::ostream* os) { *os << c.label; }
+
 class OrderJobTest : public testing::TestWithParam<JobCase> {
 protected:
     void RunCase(const Connection& connection) {
