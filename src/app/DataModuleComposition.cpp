@@ -10,6 +10,7 @@
 #include "model/Pages.h"
 #include "model/Report.h"
 #include "model/Views.h"
+#include "objects/ObjectKinds.h"
 #include "pdf/PdfExport.h"
 #include "platform/Text.h"
 
@@ -43,7 +44,7 @@ constexpr const char* kPedidoDetalleSql =
 
 constexpr const char* kEmpresaSql = "SELECT * FROM SISTEMAEMPRESAS WHERE EMPRESA = :EMPRESA";
 
-constexpr const char* kCabeceraFields[] = {
+constexpr std::initializer_list<const char*> kCabeceraFields = {
     "EMPRESA", "PEDIDO", "PROVEEDOR", "FECHA", "HORA", "CLIENTE", "OBRA", "OBSERVACIONES", "FECHAHORALTA",
     "FECHAHORMODIFICACION", "ESTADO", "ESTADOSITUACION", "USUARIOALTA", "USUARIOFECHAALTA", "USUARIOHORAALTA",
     "USUARIOMODIFICACION", "USUARIOFECHAMODIFICACION", "USUARIOHORAMODIFICACION", "CLIENTENOMBRE",
@@ -51,7 +52,7 @@ constexpr const char* kCabeceraFields[] = {
     "CLIENTEPUERTA", "CLIENTEMANO", "CLIENTECODIGOPOSTAL", "CLIENTEPOBLACION", "CLIENTEPROVINCIA", "CLIENTEPAIS",
     "CLIENTENIF"};
 
-constexpr const char* kDetalleFields[] = {
+constexpr std::initializer_list<const char*> kDetalleFields = {
     "EMPRESA", "PEDIDO", "PROVEEDOR", "LINEA", "ARTICULO", "UNIDADES", "NUMEROMULTIPLOS", "MULTIPLO1",
     "MULTIPLO2", "MULTIPLO3", "CANTIDAD", "PRECIO", "DESCUENTO1", "DESCUENTO2", "DESCUENTO3", "IMPORTE",
     "OBSERVACIONES", "TALLA", "COLOR", "FECHAHORALTA", "FECHAHORMODIFICACION", "DESCUENTO4", "DESCUENTO5",
@@ -61,29 +62,28 @@ constexpr const char* kDetalleFields[] = {
 constexpr const char* kFallbackText = "NO HAY DOCUMENTO SELECCIONADO";
 constexpr TColor kRed = 255;
 
+// A component of the module with its stored name.
+template <class T, class... A>
+T* Make(TComponent* owner, const char* name, A&&... args) {
+    auto* component = new T(owner, std::forward<A>(args)...);
+    component->SetName(name);
+    return component;
+}
+
 TZQueryComponent* MakeQuery(TComponent* owner, TZConnection& connection, const char* name, const char* sql) {
-    auto* query = new TZQueryComponent(owner, connection);
-    query->SetName(name);
+    auto* query = Make<TZQueryComponent>(owner, name, connection);
     query->SetSQL(sql);
     return query;
 }
 
-TfrxDBDataset* MakeDataset(TComponent* owner, const char* name, const char* userName, TZQueryComponent* source) {
-    auto* ds = new TfrxDBDataset(owner);
-    ds->SetName(name);
+// A report dataset under its user name; each alias line maps a field to the
+// same name. The source is set once the queries exist.
+TfrxDBDataset* MakeDataset(TComponent* owner, const char* name, const char* userName,
+                           std::initializer_list<const char*> fields = {}) {
+    auto* ds = Make<TfrxDBDataset>(owner, name);
     ds->SetUserName(userName);
-    ds->SetDataSet(source);
     ds->CloseDataSource = false;
     ds->BCDToCurrency = false;
-    return ds;
-}
-
-
-// A report dataset over a query; each alias line maps a field to the same name.
-template <std::size_t N>
-TfrxDBDataset* MakeDataset(TComponent* owner, const char* name, const char* userName, TZQueryComponent* source,
-                           const char* const (&fields)[N]) {
-    auto* ds = MakeDataset(owner, name, userName, source);
     for (const char* f : fields) ds->FieldAliases.Add(std::string(f) + "=" + f);
     return ds;
 }
@@ -130,8 +130,7 @@ TDM1::TDM1() : TComponent(nullptr) {
     // isolation are the connection component's own settings.
     ZConnection.SetProtocol(kStoredProtocol);
     ZConnection.SetPort(kStoredPort);
-    PDFExport = new TfrxPDFExport(this);
-    PDFExport->SetName("PDFExport");
+    PDFExport = Make<TfrxPDFExport>(this, "PDFExport");
     PDFExport->ShowDialog = false;
     PDFExport->ShowProgress = false;
     PDFExport->OverwritePrompt = false;
@@ -140,17 +139,27 @@ TDM1::TDM1() : TComponent(nullptr) {
     PDFExport->EmbeddedFonts = true;
     PDFExport->Author = u"Orvanta";
     PDFExport->Subject = u"Orvanta PDF export";
-
-    Report = new TfrxReport(this);
-    Report->SetName("Report");
-    // Makes compressed templates loadable for the life of the module.
-    (new TfrxGZipCompressor(this))->SetName("frxGZipCompressor1");
+    Report = Make<TfrxReport>(this, "Report");
+    // These make further object kinds, and compressed templates, loadable.
+    Make<TfrxBarCodeObject>(this, "frxBarCodeObject1");
+    Make<TfrxRichObject>(this, "frxRichObject1");
+    Make<TfrxGradientObject>(this, "frxGradientObject1");
+    Make<TfrxCheckBoxObject>(this, "frxCheckBoxObject1");
+    Make<TfrxCrossObject>(this, "frxCrossObject1");
+    Make<TfrxOLEObject>(this, "frxOLEObject1");
+    Make<TfrxDotMatrixExport>(this, "frxDotMatrixExport1");
+    Make<TfrxGZipCompressor>(this, "frxGZipCompressor1");
+    Make<TfrxDesigner>(this, "frxDesigner1");
+    Make<TfrxJPEGExport>(this, "JPEGExport");
+    dsPedido = MakeDataset(this, "dsPedido", "Cabecera", kCabeceraFields);
+    dsPedidoDetalle = MakeDataset(this, "dsPedidoDetalle", "Detalle", kDetalleFields);
     zqPedido = MakeQuery(this, ZConnection, "zqPedido", kPedidoSql);
     zqPedidoDetalle = MakeQuery(this, ZConnection, "zqPedidoDetalle", kPedidoDetalleSql);
+    dsEmpresa = MakeDataset(this, "dsEmpresa", "Empresa");
     zqEmpresa = MakeQuery(this, ZConnection, "zqEmpresa", kEmpresaSql);
-    dsPedido = MakeDataset(this, "dsPedido", "Cabecera", zqPedido, kCabeceraFields);
-    dsPedidoDetalle = MakeDataset(this, "dsPedidoDetalle", "Detalle", zqPedidoDetalle, kDetalleFields);
-    dsEmpresa = MakeDataset(this, "dsEmpresa", "Empresa", zqEmpresa);
+    dsPedido->SetDataSet(zqPedido);
+    dsPedidoDetalle->SetDataSet(zqPedidoDetalle);
+    dsEmpresa->SetDataSet(zqEmpresa);
     BuildStoredDesign();
 }
 

@@ -19,14 +19,14 @@ const TEnumInfo& BrushStyleEnum()
     return info;
 }
 
-namespace {
-
 const TEnumInfo& GradientStyleEnum()
 {
     static const TEnumInfo info("TfrxGradientStyle", {"gsHorizontal", "gsVertical", "gsElliptic", "gsRectangle",
                                                       "gsVertCenter", "gsHorizCenter"});
     return info;
 }
+
+namespace {
 
 const TEnumInfo& FillOrientationEnum()
 {

@@ -17,6 +17,7 @@ enum TfrxFillOrientation { foVertical, foHorizontal, foVerticalMirror, foHorizon
 class TEnumInfo;
 const TEnumInfo& FillTypeEnum();
 const TEnumInfo& BrushStyleEnum();
+const TEnumInfo& GradientStyleEnum();
 
 class TfrxCustomFill : public TPersistent {
 public:

@@ -144,6 +144,13 @@ void TfrxReportPage::SetPaperHeight(long double value)
     UpdatePixelSize();
 }
 
+void TfrxReportPage::SetPaperDimensions(long double width, long double height)
+{
+    FPaperWidth = width;
+    FPaperHeight = height;
+    UpdatePixelSize();
+}
+
 void TfrxReportPage::SetPaperSize(int value)
 {
     FPaperSize = value;

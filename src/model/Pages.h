@@ -91,6 +91,10 @@ public:
     std::string OnBeforePrint;
     std::string OnManualBuild;
 
+protected:
+    // Stores a paper size without touching the paper code, then resizes.
+    void SetPaperDimensions(long double width, long double height);
+
 private:
     TPrinterOrientation FOrientation = poPortrait;
     long double FPaperWidth = 210;

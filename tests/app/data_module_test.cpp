@@ -108,6 +108,18 @@ TEST(DataModuleTest, StoredReportPrintsTheNoDocumentPage) {
     EXPECT_EQ(memo->VAlign, vaCenter);
 }
 
+TEST(DataModuleTest, ComponentsInTheirStoredOrder) {
+    TDM1 dm;
+    std::vector<std::string> names;
+    for (const TComponent* c : dm.Components()) names.push_back(c->Name());
+    const std::vector<std::string> expected{
+        "PDFExport",          "Report",         "frxBarCodeObject1",  "frxRichObject1",     "frxGradientObject1",
+        "frxCheckBoxObject1", "frxCrossObject1", "frxOLEObject1",     "frxDotMatrixExport1", "frxGZipCompressor1",
+        "frxDesigner1",       "JPEGExport",     "dsPedido",           "dsPedidoDetalle",    "zqPedido",
+        "zqPedidoDetalle",    "dsEmpresa",      "zqEmpresa"};
+    EXPECT_EQ(names, expected);
+}
+
 TEST(DataModuleTest, PdfExporterSettings) {
     TDM1 dm;
     const TfrxPDFExport& e = *dm.PDFExport;

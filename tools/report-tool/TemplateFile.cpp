@@ -2,6 +2,7 @@
 
 #include "model/XmlDocument.h"
 #include "model/XmlMessages.h"
+#include "objects/ObjectKinds.h"
 #include "platform/Text.h"
 
 #include <algorithm>
@@ -30,6 +31,8 @@ std::string XmlFaultDetail(const std::string& path) {
 } // namespace
 
 TemplateFile::TemplateFile() {
+    // Templates load here as they load in the job, whatever objects they hold.
+    RegisterAllObjectKinds();
     // The commands report the errors themselves.
     FReport.EngineOptions.NewSilentMode = simSilent;
 }
