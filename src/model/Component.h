@@ -95,7 +95,7 @@ public:
     // The stem followed by the first number no object of the report uses.
     void MakeUniqueName();
     // Applies the Align of the views among the children.
-    void AlignChildren();
+    virtual void AlignChildren();
 
     // Reads this component and its subtree from an XML document, the
     // children cleared first; what went wrong joins the report's Errors.

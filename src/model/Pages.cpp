@@ -1,5 +1,6 @@
 #include "model/Pages.h"
 
+#include "model/Bands.h"
 #include "model/ComponentProperties.h"
 #include "model/ModelText.h"
 #include "model/PaperTable.h"
@@ -107,6 +108,38 @@ void TfrxReportPage::UpdatePixelSize()
 {
     TfrxComponent::SetWidth(std::nearbyint(FPaperWidth * fr01cm));
     TfrxComponent::SetHeight(std::nearbyint(FPaperHeight * fr01cm));
+}
+
+namespace {
+
+// Bands that span the whole printable width even on a page with columns.
+bool SpansThePage(const TfrxBand& band)
+{
+    return dynamic_cast<const TfrxNullBand*>(&band) || dynamic_cast<const TfrxReportSummary*>(&band) ||
+           dynamic_cast<const TfrxPageHeader*>(&band) || dynamic_cast<const TfrxPageFooter*>(&band) ||
+           dynamic_cast<const TfrxReportTitle*>(&band) || dynamic_cast<const TfrxOverlay*>(&band);
+}
+
+} // namespace
+
+void TfrxReportPage::AlignChildren()
+{
+    TfrxComponent::SetWidth((FPaperWidth - LeftMargin - RightMargin) * fr01cm);
+    TfrxComponent::SetHeight((FPaperHeight - TopMargin - BottomMargin) * fr01cm);
+    TfrxComponent::AlignChildren();
+    for (TfrxComponent* child : Objects()) {
+        auto* band = dynamic_cast<TfrxBand*>(child);
+        if (!band)
+            continue;
+        if (band->Vertical)
+            band->SetHeight(Height() - band->Top());
+        else if (FColumns > 1 && !SpansThePage(*band))
+            band->SetWidth(ColumnWidth * fr01cm);
+        else
+            band->SetWidth(Width() - band->Left());
+        band->AlignChildren();
+    }
+    UpdatePixelSize();
 }
 
 void TfrxReportPage::SetOrientation(TPrinterOrientation value)

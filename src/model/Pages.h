@@ -54,6 +54,10 @@ public:
     void SetPageCount(int value);
     // Width and Height := the paper size in pixels, rounded.
     void UpdatePixelSize();
+    // Before a run: sizes the bands to the printable area (or the page
+    // column) and aligns the views of the page and of each band; the page
+    // keeps its whole paper size afterwards.
+    void AlignChildren() override;
 
     TfrxPictureView& BackPictureView() const { return *FBackPicture; }
     TPicture& BackPicture() const;

@@ -40,4 +40,12 @@ bool PaperDimensions(int code, long double& width, long double& height)
     return false;
 }
 
+std::vector<int> PaperCodes()
+{
+    std::vector<int> codes;
+    for (const PaperInfo& p : PaperTable)
+        codes.push_back(p.Code);
+    return codes;
+}
+
 } // namespace orv

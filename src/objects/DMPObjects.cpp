@@ -1,5 +1,6 @@
 #include "objects/DMPObjects.h"
 
+#include "engine/ReportPrinters.h"
 #include "model/ComponentProperties.h"
 #include "model/Units.h"
 #include "model/ViewProperties.h"
@@ -157,6 +158,7 @@ void TfrxDMPPage::SetPaperSize(int value)
 
 void TfrxDMPPage::SetDefaults()
 {
+    ApplyPrinterDefaults(*this);
     LeftMargin = RightMargin = kCellWidth / fr01cm;
     TopMargin = BottomMargin = kCellHeight / fr01cm;
     SetPaperDimensions(SnapPaper(PaperWidth(), kCellWidth, Trunc), SnapPaper(PaperHeight(), kCellHeight, Trunc));

@@ -41,8 +41,9 @@ public:
     void SetPaperHeight(long double value);
     void SetPaperSize(int value);
 
-    // What a new dot-matrix page gets: one cell of margin on every side and
-    // the paper cut down to whole cells and rows.
+    // What a new dot-matrix page gets: the printer defaults of any new page,
+    // then one cell of margin on every side and the paper cut down to whole
+    // cells and rows.
     void SetDefaults();
 
 protected:

@@ -143,10 +143,14 @@ TEST_F(ObjectKinds, DotMatrixPaperIsWholeCellsAndRows)
     EXPECT_EQ(page.PaperSize(), 9);
     EXPECT_NEAR(static_cast<double>(page.PaperWidth()), 83 * 9.6 / 3.77953, 1e-9);  // 210.82
     EXPECT_NEAR(static_cast<double>(page.PaperHeight()), 66 * 17 / 3.77953, 1e-9); // 296.86
-    page.SetDefaults();
-    EXPECT_NEAR(static_cast<double>(page.LeftMargin), 9.6 / 3.77953, 1e-12);
-    EXPECT_NEAR(static_cast<double>(page.TopMargin), 17 / 3.77953, 1e-12);
-    EXPECT_NEAR(static_cast<double>(page.PaperWidth()), 83 * 9.6 / 3.77953, 1e-9);
+
+    // A new page: the printer's A4 cut down to 82 cells (82.68) and 66 rows (66.03).
+    TfrxDMPPage fresh(nullptr);
+    fresh.SetDefaults();
+    EXPECT_NEAR(static_cast<double>(fresh.LeftMargin), 9.6 / 3.77953, 1e-12);
+    EXPECT_NEAR(static_cast<double>(fresh.TopMargin), 17 / 3.77953, 1e-12);
+    EXPECT_NEAR(static_cast<double>(fresh.PaperWidth()), 82 * 9.6 / 3.77953, 1e-9);
+    EXPECT_NEAR(static_cast<double>(fresh.PaperHeight()), 66 * 17 / 3.77953, 1e-9);
 }
 
 TEST_F(ObjectKinds, DotMatrixFontFollowsTheStyle)
