@@ -2,6 +2,7 @@
 
 #include "engine/PrinterMessages.h"
 #include "model/PaperTable.h"
+#include "model/XmlMessages.h"
 #include "platform/Exception.h"
 #include "platform/Printers.h"
 #include "platform/Text.h"
@@ -70,7 +71,7 @@ TfrxPrinters::TfrxPrinters(const TPrinter& system)
 TfrxCustomPrinter& TfrxPrinters::Item(int index) const
 {
     if (index < 0 || index >= Count())
-        throw Exception("List index out of bounds (" + std::to_string(index) + ")");
+        throw Exception(xmlmsg::ListIndexOutOfBounds + std::to_string(index) + ")");
     return *FPrinters[static_cast<std::size_t>(index)];
 }
 
