@@ -6,6 +6,7 @@
 #include "model/PropertyRegistry.h"
 #include "model/Views.h"
 #include "platform/Exception.h"
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -18,15 +19,7 @@
 namespace orv {
 namespace {
 
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-const std::string kHandWritten = ReadFile(ORVANTA_SOURCE_DIR "/tests/model/fixtures/hand_written.xml");
+const std::string kHandWritten = test::ReadFileBytes(ORVANTA_SOURCE_DIR "/tests/model/fixtures/hand_written.xml");
 
 std::string Gzip(const std::string& xml)
 {
@@ -331,7 +324,7 @@ TEST_F(Loading, LoadFromFileTellsWhetherTheFileExisted)
     report.LoadTemplateFromStream(*std::make_unique<std::istringstream>(kHandWritten));
     report.ReportOptions.Compressed = true;
     report.SaveTemplateToFile(file);
-    EXPECT_EQ(ReadFile(file).substr(0, 2), "\x1F\x8B");
+    EXPECT_EQ(test::ReadFileBytes(file).substr(0, 2), "\x1F\x8B");
     TfrxReport other(nullptr);
     EXPECT_TRUE(other.LoadFromFile(file));
     EXPECT_EQ(other.FileName(), file);

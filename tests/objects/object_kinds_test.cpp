@@ -10,22 +10,14 @@
 #include "objects/LoadOnlyViews.h"
 #include "objects/ObjectKinds.h"
 #include "platform/Exception.h"
+#include "support/FileBytes.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <sstream>
 
 namespace orv {
 namespace {
-
-std::string ReadFile(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 // A report of a program that holds every object-kind component.
 struct ObjectKinds : ::testing::Test {
@@ -189,7 +181,7 @@ TEST_F(ObjectKinds, CommandTextToBytes)
 
 TEST_F(ObjectKinds, TemplateWithEveryKindLoadsAndSavesUnchanged)
 {
-    Load(ReadFile(ORVANTA_SOURCE_DIR "/tests/objects/fixtures/object_kinds.xml"));
+    Load(test::ReadFileBytes(ORVANTA_SOURCE_DIR "/tests/objects/fixtures/object_kinds.xml"));
     ASSERT_EQ(report.Errors().Lines(), std::vector<std::string>{});
 
     auto& barcode = Find<TfrxBarCodeView>("BarCode1");

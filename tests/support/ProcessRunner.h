@@ -2,6 +2,7 @@
 // code, standard output and standard error as raw bytes.
 #pragma once
 
+#include "support/FileBytes.h"
 #include "support/TempFolder.h"
 
 #include <fcntl.h>
@@ -23,13 +24,6 @@ struct ProcessResult {
     std::string out;
     std::string err;
 };
-
-inline std::string ReadFileBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 inline ProcessResult RunProcess(const std::filesystem::path& program, const std::vector<std::string>& args,
                                 const std::filesystem::path& workDir) {
