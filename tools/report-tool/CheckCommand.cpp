@@ -22,15 +22,12 @@ int RunCheck(const Arguments& args) {
         WriteStdout(kCheckHelp);
         return kExitOk;
     }
-    std::vector<std::string> files, switches;
-    std::string fault = SplitArguments("check", args, {}, files, switches);
-    if (fault.empty() && files.size() != 1)
-        fault = files.empty() ? "check: no FILE given; 'report-tool check --help' describes the command"
-                              : "check: more than one FILE given";
+    std::string file;
+    const std::string fault = OneFileArgument("check", args, file);
     if (!fault.empty()) return UsageError(fault);
 
-    TemplateFile file;
-    const std::vector<std::string> errors = file.Load(files[0]);
+    TemplateFile report;
+    const std::vector<std::string> errors = report.Load(file);
     if (errors.empty()) {
         WriteStdout("ok\n");
         return kExitOk;

@@ -59,6 +59,16 @@ std::string SplitArguments(const std::string& command, const Arguments& args, co
     return "";
 }
 
+std::string OneFileArgument(const std::string& command, const Arguments& args, std::string& file) {
+    std::vector<std::string> files, switches;
+    std::string fault = SplitArguments(command, args, {}, files, switches);
+    if (fault.empty() && files.size() != 1)
+        fault = files.empty() ? command + ": no FILE given; 'report-tool " + command + " --help' describes the command"
+                              : command + ": more than one FILE given";
+    if (fault.empty()) file = files[0];
+    return fault;
+}
+
 std::string TerminalLine(const std::string& text) {
     std::string line = Cp1252ToUtf8(text);
     std::replace(line.begin(), line.end(), '\r', ' ');

@@ -34,6 +34,10 @@ private:
 std::string SplitArguments(const std::string& command, const Arguments& args, const std::vector<std::string>& known,
                            std::vector<std::string>& files, std::vector<std::string>& switches);
 
+// The arguments of a command that takes exactly one FILE and no switches:
+// empty when they are fine (FILE then set), else what is wrong with them.
+std::string OneFileArgument(const std::string& command, const Arguments& args, std::string& file);
+
 // Windows-1252 text as a line for the terminal.
 std::string TerminalLine(const std::string& text);
 

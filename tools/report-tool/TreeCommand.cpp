@@ -42,17 +42,14 @@ int RunTree(const Arguments& args) {
         WriteStdout(kTreeHelp);
         return kExitOk;
     }
-    std::vector<std::string> files, switches;
-    std::string fault = SplitArguments("tree", args, {}, files, switches);
-    if (fault.empty() && files.size() != 1)
-        fault = files.empty() ? "tree: no FILE given; 'report-tool tree --help' describes the command"
-                              : "tree: more than one FILE given";
+    std::string file;
+    const std::string fault = OneFileArgument("tree", args, file);
     if (!fault.empty()) return UsageError(fault);
 
-    TemplateFile file;
-    const std::vector<std::string> errors = file.Load(files[0]);
-    for (const std::string& e : errors) WriteStderr(files[0] + ": " + e + "\n");
-    WriteTree(file.Report(), 0);
+    TemplateFile report;
+    const std::vector<std::string> errors = report.Load(file);
+    for (const std::string& e : errors) WriteStderr(file + ": " + e + "\n");
+    WriteTree(report.Report(), 0);
     return errors.empty() ? kExitOk : kExitFailed;
 }
 
