@@ -51,9 +51,14 @@ void AddDMPParentFontProperty(TClassBuilder<C>& b)
     b.Boolean("ParentFont", &C::ParentFont, &C::SetDMPParentFont).WithDefault(true);
 }
 
-const TfrxDMPPage* DMPPageOf(const TfrxComponent& c)
+// ParentFont of a dot-matrix memo or line: sharing the font on a
+// dot-matrix page also means taking the page's style.
+template <class C>
+void SetSharedFont(C& c, bool value)
 {
-    return dynamic_cast<const TfrxDMPPage*>(c.Page());
+    c.SetParentFont(value);
+    if (const auto* page = value ? dynamic_cast<const TfrxDMPPage*>(c.Page()) : nullptr)
+        c.TakeStyle(page->FontStyle());
 }
 
 } // namespace
@@ -204,9 +209,8 @@ void TfrxDMPMemoView::ApplyStyle()
 
 void TfrxDMPMemoView::SetFontStyle(TfrxDMPFontStyles value)
 {
-    FFontStyle = value;
     SetParentFont(false);
-    ApplyStyle();
+    TakeStyle(value);
 }
 
 void TfrxDMPMemoView::TakeStyle(TfrxDMPFontStyles value)
@@ -217,9 +221,7 @@ void TfrxDMPMemoView::TakeStyle(TfrxDMPFontStyles value)
 
 void TfrxDMPMemoView::SetDMPParentFont(bool value)
 {
-    SetParentFont(value);
-    if (const TfrxDMPPage* page = value ? DMPPageOf(*this) : nullptr)
-        TakeStyle(page->FontStyle());
+    SetSharedFont(*this, value);
 }
 
 void TfrxDMPMemoView::SetLeft(long double value)
@@ -263,15 +265,13 @@ const TClassInfo& TfrxDMPLineView::StaticClass()
 
 void TfrxDMPLineView::SetFontStyle(TfrxDMPFontStyles value)
 {
-    FFontStyle = value;
     SetParentFont(false);
+    TakeStyle(value);
 }
 
 void TfrxDMPLineView::SetDMPParentFont(bool value)
 {
-    SetParentFont(value);
-    if (const TfrxDMPPage* page = value ? DMPPageOf(*this) : nullptr)
-        FFontStyle = page->FontStyle();
+    SetSharedFont(*this, value);
 }
 
 void TfrxDMPLineView::SetLeft(long double value)
